@@ -1,0 +1,49 @@
+#include "app/startup.h"
+
+#include "app/globals.h"
+#include "app/mainwindowlayout.h"
+#include "app/session.h"
+#include "lyrics/lyricssettings.h"
+#include "lyrics/lyricswindow.h"
+#include "platform/toolkit/eventwait.h"
+#include "radio/servicerequests.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QSlider>
+#include <QWidget>
+
+#include "platform/toolkit/widgets/reportlist.h"
+
+namespace {
+constexpr int startupWaitMs = 60;
+} // namespace
+
+void runCreatedSteps(Session &session)
+{
+    Globals &g = session.globals;
+    MainControls &c = session.controls;
+    c.window->resize(c.window->width(), 240);
+    g.lyricsShownFlag.clear();
+    g.channelId = "-10";
+    c.hintLabel->setText(QStringLiteral("音量：%1").arg(c.volumeSlider->value()));
+
+    session.lyricsWindow.createWindow();
+    session.lyricsWindow.setDragMove(true);
+    session.lyricsWindow.setNoClose(true);
+    session.lyricsWindow.hide();
+    session.lyricsWindow.setText("欢迎进入Quorin");
+
+    loadLyricsSettings(session);
+    waitWithEvents(startupWaitMs);
+    waitWithEvents(startupWaitMs);
+    c.favouritesGroup->setTitle(QStringLiteral("收藏列表（共%1首）").arg(c.favouritesList->rowCount()));
+
+    fetchChannelInfo(g);
+    c.channelLabel->setText(QStringLiteral("豆瓣精选 MHz"));
+}
+
+void runWillBeDestroyedSteps(Session &session)
+{
+    saveLyricsSettings(session);
+}

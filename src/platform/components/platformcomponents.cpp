@@ -1,0 +1,10 @@
+#include "platform/components/platformcomponents.h"
+
+#include "platform/components/httprequest/httprequestcomponent.h"
+#include "platform/components/mediaplayer/mediaplayercomponent.h"
+
+void registerPlatformComponents()
+{
+    registerHttpRequestComponent();
+    registerMediaPlayerComponent();
+}

@@ -1,0 +1,164 @@
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "lyrics/lyricswindow.h"
+#include "platform/toolkit/widgets/reportlist.h"
+#include "radio/channeltable.h"
+#include "support/scopedenv.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString caption(const QLabel *label)
+{
+    return label->text();
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+    // Nothing listens on port 1: the start-up request fails at once, as with no network.
+    ScopedEnv m_api{"QUORIN_API_ROOT", "http://127.0.0.1:1"};
+    Application m_app;
+    MainWindow &m_window = m_app.openMainWindow();
+    const MainControls &c = m_window.controls();
+
+    int settingsLeft() const { return c.settingsPanel->x(); }
+    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+};
+
+TEST_F(MainWindowTest, CreatedHandlerSetsTheFirstState)
+{
+    EXPECT_EQ(m_window.windowTitle(), "QuorinV1.4");
+    EXPECT_EQ(m_window.geometry(), QRect(50, 50, 432, 240));
+    EXPECT_EQ(m_app.globals().channelId, "-10");
+    EXPECT_EQ(m_app.globals().channelName, "");
+    EXPECT_EQ(caption(c.hintLabel), "音量：100");
+    EXPECT_EQ(c.favouritesGroup->title(), "收藏列表（共0首）");
+    EXPECT_EQ(caption(c.channelLabel), "豆瓣精选 MHz");
+    EXPECT_TRUE(m_app.globals().lyricsShownFlag.isEmpty());
+}
+
+TEST_F(MainWindowTest, DesktopLyricsWindowExistsHiddenWithTheWelcome)
+{
+    const QWidget *lyrics = m_window.session().lyricsWindow.handle();
+    ASSERT_NE(lyrics, nullptr);
+    EXPECT_FALSE(lyrics->isVisible());
+    EXPECT_EQ(lyrics->windowTitle(), "PelorLyricsWindow");
+    EXPECT_EQ(lyrics->height(), 150);
+    EXPECT_TRUE(lyrics->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(m_window.session().lyricsWindow.text(), "欢迎进入Quorin");
+}
+
+TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem)
+{
+    EXPECT_EQ(c.playerPanel->geometry(), QRect(-16, -1, 649, 217));
+    EXPECT_EQ(c.titleLabel->geometry(), QRect(34, 41, 263, 46));
+    EXPECT_EQ(c.titleLabel->mapTo(&m_window, QPoint(0, 0)), QPoint(18, 40));
+    EXPECT_EQ(c.resumeButton->parentWidget(), &m_window);
+    EXPECT_EQ(c.resumeButton->geometry(), QRect(310, 156, 30, 30));
+    EXPECT_EQ(c.pauseButton->mapTo(&m_window, QPoint(0, 0)), QPoint(310, 156));
+    EXPECT_EQ(c.settingsPanel->geometry(), QRect(430, -3, 248, 216));
+    EXPECT_TRUE(c.settingsPanel->isHidden());
+    EXPECT_EQ(c.volumeSlider->value(), 100);
+    EXPECT_EQ(m_window.findChild<QLabel *>("标签3")->text(), "00:00/00:00");
+
+    ASSERT_EQ(c.channelList->count(), channelCount);
+    EXPECT_EQ(c.channelList->itemText(14), "民谣MHz");
+    EXPECT_EQ(c.channelList->itemText(31), "运动");
+
+    ASSERT_EQ(c.favouritesList->columnCount(), 8);
+    EXPECT_EQ(c.favouritesList->columnTitle(0), "歌曲名称");
+    EXPECT_EQ(c.favouritesList->columnWidth(1), 90);
+    EXPECT_EQ(c.favouritesList->columnTitle(7), "6");
+    EXPECT_EQ(c.favouritesList->columnWidth(7), 0);
+}
+
+TEST_F(MainWindowTest, ChannelLabelTwiceShowsListThenName)
+{
+    click(c.channelLabel);
+    ASSERT_TRUE(c.channelLabel->isHidden());
+    // The list now covers the label's place; the label is reached again through its own handler.
+    QTest::mousePress(c.channelLabel, Qt::LeftButton);
+    EXPECT_TRUE(c.channelList->isHidden());
+    EXPECT_FALSE(c.channelLabel->isHidden());
+}
+
+TEST_F(MainWindowTest, SettingsButtonOpensAndClosesThePanel)
+{
+    click(c.settingsButton);
+    EXPECT_EQ(settingsLeft(), settingsOpen);
+    EXPECT_FALSE(c.settingsPanel->isHidden());
+    click(c.settingsButton);
+    EXPECT_EQ(settingsLeft(), settingsHome);
+    EXPECT_TRUE(c.settingsPanel->isHidden());
+}
+
+TEST_F(MainWindowTest, HidingClicksLeaveThePanelOpenUnderneath)
+{
+    for (QWidget *hider : {static_cast<QWidget *>(c.channelLabel), static_cast<QWidget *>(c.cover)}) {
+        SCOPED_TRACE(hider->objectName().toStdString());
+        click(c.settingsButton);
+        click(hider);
+        EXPECT_TRUE(c.settingsPanel->isHidden());
+        EXPECT_EQ(settingsLeft(), settingsOpen);
+        click(c.settingsButton); // moves it home, still hidden
+        EXPECT_EQ(settingsLeft(), settingsHome);
+        EXPECT_TRUE(c.settingsPanel->isHidden());
+        click(c.settingsButton); // only now it opens again
+        EXPECT_FALSE(c.settingsPanel->isHidden());
+        click(c.settingsButton);
+    }
+}
+
+TEST_F(MainWindowTest, LyricLabelAndPanelClicksCloseTheSettings)
+{
+    for (QWidget *closer : {static_cast<QWidget *>(c.lyricLabel), static_cast<QWidget *>(c.playerPanel)}) {
+        SCOPED_TRACE(closer->objectName().toStdString());
+        click(c.settingsButton);
+        c.volumeSlider->show();
+        click(closer);
+        EXPECT_EQ(settingsLeft(), settingsHome);
+        EXPECT_TRUE(c.settingsPanel->isHidden());
+        EXPECT_TRUE(c.volumeSlider->isHidden());
+    }
+}
+
+TEST_F(MainWindowTest, TitleClickClosesTheSettingsFirstAndCopiesSecond)
+{
+    Globals &g = m_app.globals();
+    g.songInfo[songInfoTitle] = "稻香";
+    g.songInfo[songInfoArtist] = "周杰伦";
+    QApplication::clipboard()->setText("before");
+
+    click(c.settingsButton);
+    click(c.titleLabel);
+    EXPECT_EQ(settingsLeft(), settingsHome);
+    EXPECT_EQ(QApplication::clipboard()->text(), "before");
+
+    click(c.titleLabel);
+    EXPECT_EQ(QApplication::clipboard()->text(), "稻香 周杰伦");
+    EXPECT_EQ(caption(c.hintLabel), "歌曲信息已复制");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return caption(c.hintLabel) == "音量：100"; }, 3000));
+}
+
+TEST_F(MainWindowTest, DockingLeavesAHiddenWindowAlone)
+{
+    m_window.hide();
+    m_window.move(-10, -10);
+    QTest::qWait(300);
+    EXPECT_EQ(m_window.pos(), QPoint(-10, -10));
+    m_window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_window.pos() != QPoint(-10, -10); }, 2000));
+}
+
+} // namespace

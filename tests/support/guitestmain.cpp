@@ -1,0 +1,16 @@
+#include "support/testsettingsdir.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    // Widget tests never need a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TestSettingsDir settingsDir;
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
