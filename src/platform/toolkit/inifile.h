@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <memory>
+
+// One INI file in memory with the rules of Windows profile strings: section and key names match without
+// regard to (ASCII) case, an updated key keeps its place, a new key goes to the end of its section and a
+// new section to the end of the file. Text is UTF-8; a file that is not valid UTF-8 is read as GBK (what
+// the original Windows program wrote) and saved as UTF-8. Callers that write many keys should use one
+// IniFile and one save().
+class IniFile {
+public:
+    // Loads the file; a missing file gives an empty one.
+    explicit IniFile(const QString &path);
+    ~IniFile();
+    IniFile(const IniFile &) = delete;
+    IniFile &operator=(const IniFile &) = delete;
+
+    // The stored text, or "" when the section or key is missing.
+    QByteArray value(QByteArrayView section, QByteArrayView key) const;
+    // Sets the text, making the section or key when missing. False when the name cannot be stored (empty
+    // key, a line break, "]" in a section name, "=" in a key); nothing changes then.
+    bool setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
+    // Writes the whole file atomically (the old content or the new one survives a crash), "key=value"
+    // lines, UTF-8 without a byte order mark. False when it could not be written, or when the file existed
+    // but could not be read: saving then would destroy what it holds.
+    bool save();
+
+private:
+    struct Data;
+    QString m_path;
+    std::unique_ptr<Data> m_data;
+};
