@@ -1,0 +1,45 @@
+#include "platform/components/httprequest/bodytext.h"
+
+#include "platform/toolkit/legacytext.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// "text/html; Charset=\"GBK\"" gives "gbk".
+QByteArray charsetOf(QByteArrayView contentType)
+{
+    const QList<QByteArray> parameters = contentType.toByteArray().split(';');
+    for (const QByteArray &parameter : parameters) {
+        const QByteArray trimmed = parameter.trimmed();
+        const qsizetype equals = trimmed.indexOf('=');
+        if (equals < 0 || trimmed.first(equals).trimmed().toLower() != "charset")
+            continue;
+        QByteArray value = trimmed.sliced(equals + 1).trimmed();
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+            value = value.sliced(1, value.size() - 2);
+        return value.trimmed().toLower();
+    }
+    return {};
+}
+
+// The labels that browsers read as GBK, plus GB18030 itself.
+bool isGbFamily(const QByteArray &charset)
+{
+    static const QByteArray labels[] = {"gbk",       "gb2312",          "gb_2312",  "gb_2312-80",
+                                        "x-gbk",     "gb18030",         "csgb2312", "chinese",
+                                        "iso-ir-58", "csiso58gb231280", "cp936",    "windows-936"};
+    return std::find(std::begin(labels), std::end(labels), charset) != std::end(labels);
+}
+
+} // namespace
+
+QString bodyText(const QByteArray &body, QByteArrayView contentType)
+{
+    if (isGbFamily(charsetOf(contentType)))
+        return QString::fromUtf8(gb18030ToUtf8(body));
+    return QString::fromUtf8(body);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/toolkit/curlsupport.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <optional>
+
+// One curl easy handle kept across requests, so a connection to the same host stays open between them.
+// Each request starts from curl's defaults again: nothing set for one request carries into the next.
+class HttpSession {
+public:
+    // Milliseconds per phase; 0 or less means no limit of that phase's own.
+    struct Timeouts {
+        int resolve = 0;
+        int connect = 60'000;
+        int send = 30'000;
+        int receive = 30'000;
+    };
+    // How the proxy is chosen: the environment's (curl's own rules), none, or the named server.
+    struct Proxy {
+        enum class Mode { Default, Direct, Named };
+        Mode mode = Mode::Default;
+        QByteArray server;
+        // Host names that bypass the named proxy, separated by ',' or ';'.
+        QByteArray bypass;
+    };
+    struct Login {
+        QByteArray user;
+        QByteArray password;
+    };
+    struct Request {
+        QByteArray method = "GET";
+        QByteArray url;
+        // Complete "Name: value" lines.
+        QList<QByteArray> headers;
+        std::optional<QByteArray> body;
+        QByteArray userAgent;
+        Timeouts timeouts;
+        Proxy proxy;
+        std::optional<Login> serverLogin;
+        std::optional<Login> proxyLogin;
+        // Path of a PEM file holding the client certificate and its key; empty for none.
+        QByteArray clientCertificate;
+    };
+    struct Answer {
+        int status = 0;
+        QByteArray statusText;
+        // The final response's header lines as received, each followed by "\r\n"; no status line.
+        QByteArray headers;
+        QByteArray body;
+        // The address that answered, after any redirects.
+        QByteArray url;
+    };
+
+    static constexpr qsizetype kMaxBodyBytes = 16 * 1024 * 1024;
+    static constexpr qsizetype kMaxHeaderBytes = 1024 * 1024;
+
+    HttpSession();
+
+    // Runs one exchange to its end. Nothing when no complete answer came: an address that is not http or
+    // https (also behind a redirect), no connection, a TLS peer that does not verify, a time-out, an answer
+    // that is not HTTP or one over the size limits. An HTTP error status is an answer.
+    std::optional<Answer> perform(const Request &request);
+
+private:
+    CurlEasyHandle m_handle;
+};
