@@ -26,7 +26,7 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("quorin"));
 
     Application quorin;
-    TerminationSignals signals([&quorin] {
+    TerminationSignals terminationSignals([&quorin] {
         if (MainWindow *window = quorin.mainWindow())
             window->close();
         else

@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "platform/toolkit/widgets/desktopservices.h"
 #include "platform/toolkit/widgets/leftpresswatcher.h"
+#include "platform/toolkit/widgets/picturebox.h"
 #include "playback/playbackcontrol.h"
 #include "radio/songchange.h"
 

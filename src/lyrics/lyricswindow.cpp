@@ -36,7 +36,7 @@ protected:
     }
     void closeEvent(QCloseEvent *event) override
     {
-        if (noClose && !QGuiApplication::isSavingSession())
+        if (noClose && !qGuiApp->isSavingSession())
             event->ignore();
         else
             event->accept();

@@ -41,7 +41,7 @@ bool decodeUnicodeEscape(QByteArrayView text, qsizetype &at, QByteArray &out)
     if (!unit)
         return false;
     at += 5;
-    QString decoded(QChar(*unit));
+    QString decoded{QChar(*unit)};
     if (QChar::isHighSurrogate(*unit)) {
         if (at + 6 > text.size() || text[at] != '\\' || text[at + 1] != 'u')
             return false;

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "lyrics/lyricswindow.h"
+#include "platform/toolkit/widgets/picturebox.h"
 #include "platform/toolkit/widgets/reportlist.h"
 #include "radio/channeltable.h"
 #include "support/scopedenv.h"

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Start-up time (process start to window mapped) and idle CPU time and peak RSS of Quorin beside a minimal
+# Qt Widgets window of the same size, alternating, under a private Xvfb. Reports medians and ratios.
+# Usage: bench/startup/startup_bench.sh [BUILD_DIR] [RUNS] [IDLE_SECONDS]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=${1:-build}
+runs=${2:-5}
+idle=${3:-30}
+quorin=$build/src/app/quorin
+minimal=$build/bench/startup/bench_minimal_window
+for tool in Xvfb xdotool; do command -v $tool >/dev/null || { echo "needs $tool (scripts/deps installs it)"; exit 1; }; done
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+station_log=$(mktemp)
+"$build/tools/demo-station/demo-station" >"$station_log" 2>&1 &
+station=$!
+config=$(mktemp -d)
+trap 'kill $xvfb $station 2>/dev/null; rm -rf "$config" "$station_log"' EXIT
+sleep 1
+port=$(grep -o '127.0.0.1:[0-9]*' "$station_log" | head -1)
+export DISPLAY=$display XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=xcb
+export QUORIN_API_ROOT=http://$port QUORIN_ALBUM_SITE=http://$port
+
+ticks=$(getconf CLK_TCK)
+# run NAME BINARY TITLE: prints "startup_ms cpu_ms peak_rss_kib"
+run() {
+  local start end pid cpu0 cpu1
+  start=$(date +%s%N)
+  "$2" >/dev/null 2>&1 &
+  pid=$!
+  xdotool search --sync --onlyvisible --name "$3" >/dev/null
+  end=$(date +%s%N)
+  read -r cpu0 < <(awk '{print $14 + $15}' "/proc/$pid/stat")
+  sleep "$idle"
+  read -r cpu1 < <(awk '{print $14 + $15}' "/proc/$pid/stat")
+  local rss
+  rss=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  echo "$(( (end - start) / 1000000 )) $(( (cpu1 - cpu0) * 1000 / ticks )) $rss"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+
+q=(); m=()
+for ((i = 0; i < runs; i++)); do
+  q+=("$(run quorin "$quorin" QuorinV1.4)")
+  m+=("$(run minimal "$minimal" MinimalWindow)")
+done
+report() {
+  local label=$1 column=$2 qv mv
+  qv=$(printf '%s\n' "${q[@]}" | awk -v c="$column" '{print $c}' | median)
+  mv=$(printf '%s\n' "${m[@]}" | awk -v c="$column" '{print $c}' | median)
+  awk -v l="$label" -v q="$qv" -v m="$mv" 'BEGIN {printf "%-26s quorin %8.1f  minimal %8.1f  ratio %5.2f\n", l, q, m, (m > 0 ? q / m : 0)}'
+}
+echo "median of $runs runs, idle ${idle}s"
+report "start-up to shown (ms)" 1
+report "idle CPU time (ms)" 2
+report "peak RSS (KiB)" 3
