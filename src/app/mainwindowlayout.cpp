@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -124,6 +125,19 @@ QList<QPixmap> equaliserFrames()
     return frames;
 }
 
+template <typename Widget>
+Widget *withRole(Widget *widget, const char *role)
+{
+    widget->setProperty("role", QString::fromLatin1(role));
+    return widget;
+}
+
+QString styleSheet()
+{
+    QFile file(QStringLiteral(":/quorin.qss"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 QTimer *timer(QWidget *window, const char *name, int period)
 {
     auto *t = new QTimer(window);
@@ -135,14 +149,14 @@ QTimer *timer(QWidget *window, const char *name, int period)
 
 void buildPlayerPanel(MainControls &c)
 {
-    QWidget *p = c.playerPanel = shapeBox(c.window, "音乐播放外形框", {-16, -1, 649, 217});
+    QWidget *p = c.playerPanel = withRole(shapeBox(c.window, "音乐播放外形框", {-16, -1, 649, 217}), "panel");
     c.titleLabel = label(p, "标签1", {34, 41, 263, 46}, uiFont(21, true), "Quorin");
-    c.lyricLabel = label(p, "标签2", {34, 86, 263, 24}, uiFont(14, true), "当前暂无歌词");
-    c.timeLabel = label(p, "标签3", {36, 119, 80, 20}, uiFont(12), "00:00/00:00");
-    c.bitRateLabel = label(p, "标签4", {180, 120, 56, 20}, uiFont(12), "128kbs");
+    c.lyricLabel = withRole(label(p, "标签2", {34, 86, 263, 24}, uiFont(14, true), "当前暂无歌词"), "accent");
+    c.timeLabel = withRole(label(p, "标签3", {36, 119, 80, 20}, uiFont(12), "00:00/00:00"), "secondary");
+    c.bitRateLabel = withRole(label(p, "标签4", {180, 120, 56, 20}, uiFont(12), "128kbs"), "secondary");
     c.channelLabel = label(p, "标签5", {55, 15, 225, 24}, uiFont(14), "豆瓣精选 MHz");
     c.channelLabel->setCursor(Qt::PointingHandCursor);
-    c.hintLabel = label(p, "提示", {36, 188, 144, 20}, uiFont(12), "QuorinV1.4");
+    c.hintLabel = withRole(label(p, "提示", {36, 188, 144, 20}, uiFont(12), "QuorinV1.4"), "secondary");
     c.channelList = comboBox(p, "组合框1", {56, 18, 99, 20}, {}, false);
     for (const ChannelItem &item : channelTable())
         c.channelList->addItem(QString::fromUtf8(item.caption));
@@ -150,8 +164,8 @@ void buildPlayerPanel(MainControls &c)
     c.cover->setPicture(QIcon(QStringLiteral(":/icons/cover-placeholder.svg")).pixmap(QSize(70, 70), 2.0));
     c.playingAnimation = place(new PictureBox(p), "图片框2", {32, 17, 20, 20});
     c.playingAnimation->setAnimation(equaliserFrames(), 120);
-    c.progressTrack = shapeBox(p, "进度条_灰", {36, 142, 390, 3});
-    c.progressBar = shapeBox(p, "进度条_绿", {36, 142, 0, 3});
+    c.progressTrack = withRole(shapeBox(p, "进度条_灰", {36, 142, 390, 3}), "track");
+    c.progressBar = withRole(shapeBox(p, "进度条_绿", {36, 142, 0, 3}), "bar");
     c.volumeSlider = place(new QSlider(Qt::Horizontal, p), "滑块条1", {136, 120, 129, 19}, false);
     c.volumeSlider->setRange(1, 100);
     c.volumeSlider->setValue(100);
@@ -169,7 +183,7 @@ void buildPlayerPanel(MainControls &c)
 
 void buildSettingsPanel(MainControls &c)
 {
-    QWidget *panel = c.settingsPanel = shapeBox(c.window, "外形框1", {settingsHome, -3, 248, 216}, false);
+    QWidget *panel = c.settingsPanel = withRole(shapeBox(c.window, "外形框1", {settingsHome, -3, 248, 216}, false), "sidePanel");
     auto *g = c.settingsGroup = place(new QGroupBox(QStringLiteral("歌词设置"), panel), "设置分组框1", {8, 11, 234, 197});
     g->setFont(uiFont(defaultFontPx));
     c.fontCaptions = captionColumn(g, "设置标签", {10, 24, 64, 84}, {"字体名称：", "字体大小：", "字体样式："});
@@ -190,7 +204,7 @@ void buildSettingsPanel(MainControls &c)
 
 void buildFavouritesPanel(MainControls &c)
 {
-    QWidget *panel = c.favouritesPanel = shapeBox(c.window, "外形框2", {427, -4, 228, 216});
+    QWidget *panel = c.favouritesPanel = withRole(shapeBox(c.window, "外形框2", {427, -4, 228, 216}), "sidePanel");
     auto *g = c.favouritesGroup = place(new QGroupBox(QStringLiteral("收藏列表"), panel), "设置分组框2", {11, 8, 208, 197});
     g->setFont(uiFont(defaultFontPx));
     c.favouritesList = place(new ReportList(g), "收藏歌曲列表", {4, 17, 199, 170});
@@ -222,6 +236,7 @@ MainControls buildMainWindow(QWidget *window)
     window->setWindowTitle(QStringLiteral("QuorinV1.4"));
     window->setWindowIcon(QIcon(QStringLiteral(":/icons/quorin.svg")));
     window->setGeometry(50, 50, narrowWidth, 240);
+    window->setStyleSheet(styleSheet());
     // Later siblings lie on top: the player panel reaches under the favourites panel, and the settings
     // panel slides over both.
     buildPlayerPanel(c);

@@ -7,20 +7,30 @@ bool isContinuationByte(char byte)
     return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
-bool matchesAt(QByteArrayView text, qsizetype at, QByteArrayView marker, bool ignoreCase)
+qsizetype findCaseSensitive(QByteArrayView text, QByteArrayView marker, qsizetype from)
 {
-    const QByteArrayView candidate = text.sliced(at, marker.size());
-    return ignoreCase ? candidate.compare(marker, Qt::CaseInsensitive) == 0 : candidate == marker;
+    for (qsizetype at = text.indexOf(marker, from); at >= 0; at = text.indexOf(marker, at + 1)) {
+        if (!isContinuationByte(text[at]))
+            return at;
+    }
+    return -1;
+}
+
+qsizetype findIgnoringCase(QByteArrayView text, QByteArrayView marker, qsizetype from)
+{
+    for (qsizetype at = from; at + marker.size() <= text.size(); ++at) {
+        if (!isContinuationByte(text[at]) && text.sliced(at, marker.size()).compare(marker, Qt::CaseInsensitive) == 0)
+            return at;
+    }
+    return -1;
 }
 
 // First index at or after `from` where `marker` starts on a character boundary, or -1.
 qsizetype find(QByteArrayView text, QByteArrayView marker, qsizetype from, bool ignoreCase)
 {
-    for (qsizetype at = from; at >= 0 && at + marker.size() <= text.size(); ++at) {
-        if (!isContinuationByte(text[at]) && matchesAt(text, at, marker, ignoreCase))
-            return at;
-    }
-    return -1;
+    if (from > text.size())
+        return -1;
+    return ignoreCase ? findIgnoringCase(text, marker, from) : findCaseSensitive(text, marker, from);
 }
 
 } // namespace
