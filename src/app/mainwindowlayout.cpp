@@ -152,7 +152,7 @@ void buildPlayerPanel(MainControls &c)
     QWidget *p = c.playerPanel = withRole(shapeBox(c.window, "音乐播放外形框", {-16, -1, 649, 217}), "panel");
     c.titleLabel = label(p, "标签1", {34, 41, 263, 46}, uiFont(21, true), "Quorin");
     c.lyricLabel = withRole(label(p, "标签2", {34, 86, 263, 24}, uiFont(14, true), "当前暂无歌词"), "accent");
-    c.timeLabel = withRole(label(p, "标签3", {36, 119, 80, 20}, uiFont(12), "00:00/00:00"), "secondary");
+    c.timeLabel = withRole(label(p, "标签3", {36, 119, 80, 20}, uiFont(12, true), "00:00/00:00"), "secondary");
     c.bitRateLabel = withRole(label(p, "标签4", {180, 120, 56, 20}, uiFont(12), "128kbs"), "secondary");
     c.channelLabel = label(p, "标签5", {55, 15, 225, 24}, uiFont(14), "豆瓣精选 MHz");
     c.channelLabel->setCursor(Qt::PointingHandCursor);
@@ -236,7 +236,6 @@ MainControls buildMainWindow(QWidget *window)
     window->setWindowTitle(QStringLiteral("QuorinV1.4"));
     window->setWindowIcon(QIcon(QStringLiteral(":/icons/quorin.svg")));
     window->setGeometry(50, 50, narrowWidth, 240);
-    window->setStyleSheet(styleSheet());
     // Later siblings lie on top: the player panel reaches under the favourites panel, and the settings
     // panel slides over both.
     buildPlayerPanel(c);
@@ -247,5 +246,7 @@ MainControls buildMainWindow(QWidget *window)
     c.dockTimer = timer(window, "时钟1", 100);
     c.hintTimer = timer(window, "时钟2", 0);
     c.playbackTimer = timer(window, "times", 0);
+    // Last, so the style sees every control's role.
+    window->setStyleSheet(styleSheet());
     return c;
 }

@@ -1,0 +1,175 @@
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "demostation.h"
+#include "platform/toolkit/widgets/picturebox.h"
+#include "playback/playbackcontrol.h"
+#include "radio/songchange.h"
+#include "support/scopedenv.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int playing = 3;
+constexpr int paused = 2;
+
+QByteArray bytes(const std::string &text)
+{
+    return QByteArray::fromStdString(text);
+}
+
+// The whole program against the demo station, with the real player (silent without a sound device).
+class PlaybackTest : public testing::Test {
+protected:
+    PlaybackTest()
+        : m_port(m_station.start())
+        , m_root("QUORIN_API_ROOT", bytes(m_station.rootUrl()))
+        , m_site("QUORIN_ALBUM_SITE", bytes(m_station.rootUrl()))
+    {
+    }
+
+    Session &session() { return m_window.session(); }
+    MediaPlayer &player() { return *m_app.globals().player; }
+    QString caption(const char *name) { return m_window.findChild<QLabel *>(name)->text(); }
+
+    bool waitForState(int state, int timeoutMs = 5000)
+    {
+        return QTest::qWaitFor([&] { return player().playState() == state; }, timeoutMs);
+    }
+    int playlistRequests() const
+    {
+        int count = 0;
+        for (const auto &request : m_station.requestLog())
+            count += request.target.starts_with("/j/v2/playlist");
+        return count;
+    }
+
+    DemoStation m_station;
+    int m_port;
+    ScopedEnv m_root;
+    ScopedEnv m_site;
+    Application m_app;
+    MainWindow &m_window = m_app.openMainWindow();
+    const MainControls &c = m_window.controls();
+};
+
+TEST_F(PlaybackTest, ChoosingAChannelPlaysItsFirstSong)
+{
+    const DemoSong &song = DemoStation::songs().front();
+    chooseChannel(session(), 2); // 华语
+
+    EXPECT_EQ(caption("标签5"), "华语 MHz");
+    EXPECT_EQ(caption("标签1"), QString::fromStdString(song.title));
+    EXPECT_EQ(caption("标签2"), QString::fromStdString(song.title + " - " + song.artist));
+    EXPECT_EQ(m_window.windowTitle(), QString::fromStdString(song.title + " - " + song.artist));
+    EXPECT_EQ(caption("标签4"), "128Kbps");
+    EXPECT_TRUE(c.cover->hasPicture());
+    EXPECT_TRUE(c.playingAnimation->isAnimationPlaying());
+    EXPECT_EQ(c.playbackTimer->interval(), 500);
+    EXPECT_FALSE(c.similarButton->isHidden());
+    ASSERT_TRUE(waitForState(playing));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return caption("标签3").startsWith("00:01 | 00:0"); }, 3000));
+}
+
+TEST_F(PlaybackTest, SongThatEndsIsFollowedByTheNext)
+{
+    chooseChannel(session(), 0); // the first song of a rotation is three seconds long
+    EXPECT_EQ(caption("标签5"), "豆瓣精选 MHz");
+    ASSERT_TRUE(waitForState(playing));
+    const QString second = QString::fromStdString(DemoStation::songs().at(1).title);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return caption("标签1") == second; }, 10000));
+    EXPECT_EQ(playlistRequests(), 2);
+    EXPECT_TRUE(waitForState(playing));
+}
+
+TEST_F(PlaybackTest, PauseHoldsThePositionAndResumeGoesOn)
+{
+    m_station.clearRequestLog();
+    chooseChannel(session(), 3);
+    fetchPlaylistAndPlay(session()); // the second song is long enough to pause in
+    ASSERT_TRUE(waitForState(playing));
+    QTest::mouseClick(c.pauseButton, Qt::LeftButton);
+    ASSERT_TRUE(waitForState(paused, 2000));
+    EXPECT_TRUE(c.pauseButton->isHidden());
+    EXPECT_FALSE(c.resumeButton->isHidden());
+    EXPECT_FALSE(c.playingAnimation->isAnimationPlaying());
+    const double held = player().position();
+    QTest::qWait(600);
+    EXPECT_NEAR(player().position(), held, 0.05);
+
+    QTest::mouseClick(c.resumeButton, Qt::LeftButton);
+    ASSERT_TRUE(waitForState(playing, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player().position() > held + 0.3; }, 3000));
+    EXPECT_FALSE(c.pauseButton->isHidden());
+    EXPECT_TRUE(c.playingAnimation->isAnimationPlaying());
+}
+
+TEST_F(PlaybackTest, NextSongAfterPauseReturnsToThePlayingLook)
+{
+    chooseChannel(session(), 3);
+    ASSERT_TRUE(waitForState(playing));
+    QTest::mouseClick(c.pauseButton, Qt::LeftButton);
+    m_window.resize(658, 240);
+    QTest::mouseClick(c.nextButton, Qt::LeftButton);
+    EXPECT_EQ(caption("标签1"), QString::fromStdString(DemoStation::songs().at(1).title));
+    EXPECT_FALSE(c.pauseButton->isHidden());
+    EXPECT_TRUE(c.resumeButton->isHidden());
+    EXPECT_EQ(m_window.width(), 432);
+    EXPECT_TRUE(waitForState(playing));
+}
+
+TEST_F(PlaybackTest, SliderVolumeReachesThePlayer)
+{
+    chooseChannel(session(), 2);
+    QTest::mouseClick(c.volumeButton, Qt::LeftButton);
+    EXPECT_FALSE(c.volumeSlider->isHidden());
+    c.volumeSlider->setValue(37);
+    EXPECT_EQ(player().settingsObject().readNumber("volume"), 37);
+    EXPECT_EQ(caption("提示"), "音量：37");
+    emit c.volumeSlider->sliderReleased();
+    EXPECT_TRUE(c.volumeSlider->isHidden());
+}
+
+TEST_F(PlaybackTest, EmptyPlaylistShowsEmptyTextsAndTheTickAsksAgain)
+{
+    m_station.setFault(Fault::EmptyAnswer);
+    chooseChannel(session(), 2);
+    EXPECT_EQ(caption("标签1"), "");
+    EXPECT_EQ(caption("标签2"), " - ");
+    EXPECT_EQ(m_window.windowTitle(), " - ");
+    EXPECT_EQ(caption("标签4"), "Kbps");
+    EXPECT_FALSE(c.cover->hasPicture());
+    EXPECT_TRUE(c.similarButton->isHidden());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return playlistRequests() >= 3; }, 5000));
+
+    m_station.setFault(Fault::None);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player().playState() == playing; }, 5000));
+    EXPECT_FALSE(caption("标签1").isEmpty());
+}
+
+TEST_F(PlaybackTest, SongGoesOnAfterTheConnectionDrops)
+{
+    m_station.setFault(Fault::CutMidBody, "/audio/");
+    chooseChannel(session(), 2); // three seconds, cut halfway
+    ASSERT_TRUE(waitForState(playing));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player().position() >= 2.5; }, 6000));
+}
+
+TEST_F(PlaybackTest, SimilarSongsSwitchesToTheAlbumsChannel)
+{
+    chooseChannel(session(), 2);
+    const DemoSong &song = DemoStation::songs().front();
+    QTest::mouseClick(c.similarButton, Qt::LeftButton);
+    EXPECT_EQ(m_app.globals().channelId, QByteArray::number(song.albumChannel));
+    EXPECT_EQ(caption("标签5"), QString::fromStdString(song.artist + " MHz"));
+    EXPECT_EQ(m_station.requestLog().back().target.rfind("/j/v2/lyric?", 0), 0u);
+}
+
+} // namespace
