@@ -49,8 +49,7 @@ HttpRequest::HttpRequest()
 HttpRequest::~HttpRequest()
 {
     m_request.clear();
-    for (; m_apartmentEntries > 0; --m_apartmentEntries)
-        ComApartment::coUninitialize();
+    m_apartment.leaveAll();
 }
 
 HttpRequest::HttpRequest(const HttpRequest &other)
@@ -62,8 +61,7 @@ HttpRequest::HttpRequest(const HttpRequest &other)
 
 bool HttpRequest::createRequest(QByteArrayView progId)
 {
-    ComApartment::coInitialize();
-    ++m_apartmentEntries;
+    m_apartment.enter();
     return m_request.create(progId);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/automation/automationobject.h"
+#include "platform/automation/comapartment.h"
 #include "platform/automation/automationvariant.h"
 #include "wrappers/readystatesink.h"
 
@@ -94,5 +95,5 @@ private:
     AutomationObject m_sinkObject;
     QByteArray m_keptCookies;
     AutomationObject m_request;
-    int m_apartmentEntries = 0;
+    ApartmentEntries m_apartment;
 };

@@ -31,16 +31,14 @@ QByteArray twoDigits(qint64 value)
 
 MediaPlayer::MediaPlayer()
 {
-    ComApartment::coInitialize();
-    ++m_apartmentEntries;
+    m_apartment.enter();
     m_playerObject.create(kProgId);
 }
 
 MediaPlayer::~MediaPlayer()
 {
     m_playerObject.clear();
-    for (; m_apartmentEntries > 0; --m_apartmentEntries)
-        ComApartment::coUninitialize();
+    m_apartment.leaveAll();
 }
 
 MediaPlayer::MediaPlayer(const MediaPlayer &other)

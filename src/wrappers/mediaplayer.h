@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/automation/automationobject.h"
+#include "platform/automation/comapartment.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -77,5 +78,5 @@ private:
     AutomationObject m_settingsObject;
     AutomationObject m_mediaObject;
     AutomationObject m_networkObject;
-    int m_apartmentEntries = 0;
+    ApartmentEntries m_apartment;
 };

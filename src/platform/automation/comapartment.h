@@ -10,3 +10,26 @@ int initializeCount();
 int uninitializeCount();
 
 } // namespace ComApartment
+
+// The apartment entries one wrapper instance made, so that it leaves exactly as often as it entered. A
+// copy of the wrapper starts with none: it shares objects but entered nothing.
+class ApartmentEntries {
+public:
+    ApartmentEntries() = default;
+    ApartmentEntries(const ApartmentEntries &) {}
+    ApartmentEntries &operator=(const ApartmentEntries &) = delete;
+
+    void enter()
+    {
+        ComApartment::coInitialize();
+        ++m_count;
+    }
+    void leaveAll()
+    {
+        for (; m_count > 0; --m_count)
+            ComApartment::coUninitialize();
+    }
+
+private:
+    int m_count = 0;
+};
