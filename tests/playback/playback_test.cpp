@@ -166,10 +166,23 @@ TEST_F(PlaybackTest, SimilarSongsSwitchesToTheAlbumsChannel)
 {
     chooseChannel(session(), 2);
     const DemoSong &song = DemoStation::songs().front();
+    const std::string channel = std::to_string(song.albumChannel);
+    m_station.clearRequestLog();
     QTest::mouseClick(c.similarButton, Qt::LeftButton);
     EXPECT_EQ(m_app.globals().channelId, QByteArray::number(song.albumChannel));
     EXPECT_EQ(caption("标签5"), QString::fromStdString(song.artist + " MHz"));
-    EXPECT_EQ(m_station.requestLog().back().target.rfind("/j/v2/lyric?", 0), 0u);
+
+    // The album page, then the linked channel's description and playlist (the player's own requests for
+    // the audio may come in between).
+    std::vector<std::string> serviceRequests;
+    for (const auto &request : m_station.requestLog()) {
+        if (!request.target.starts_with("/audio/") && !request.target.starts_with("/cover/"))
+            serviceRequests.push_back(request.target.substr(0, request.target.find('&')));
+    }
+    ASSERT_GE(serviceRequests.size(), 3u);
+    EXPECT_EQ(serviceRequests[0], song.album);
+    EXPECT_EQ(serviceRequests[1], "/j/v2/channel_info?id=" + channel);
+    EXPECT_EQ(serviceRequests[2], "/j/v2/playlist?channel=" + channel);
 }
 
 } // namespace
