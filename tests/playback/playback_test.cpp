@@ -60,6 +60,14 @@ protected:
     const MainControls &c = m_window.controls();
 };
 
+TEST_F(PlaybackTest, StartUpAsksOnlyForTheDefaultChannelsDescription)
+{
+    ASSERT_EQ(m_station.requestLog().size(), 1u);
+    EXPECT_EQ(m_station.requestLog().front().target, "/j/v2/channel_info?id=-10");
+    EXPECT_EQ(m_app.globals().channelName, "豆瓣精选");
+    EXPECT_EQ(player().playState(), 0);
+}
+
 TEST_F(PlaybackTest, ChoosingAChannelPlaysItsFirstSong)
 {
     const DemoSong &song = DemoStation::songs().front();

@@ -1,6 +1,7 @@
 #include "app/globals.h"
 #include "demostation.h"
 #include "platform/components/httprequest/httprequestcomponent.h"
+#include "radio/servicehosts.h"
 #include "radio/servicerequests.h"
 #include "support/scopedenv.h"
 
@@ -87,6 +88,25 @@ TEST_F(ServiceRequestsTest, AlbumPageGivesItsChannelOnlyOnTheAlbumSite)
     m_station.clearRequestLog();
     EXPECT_EQ(fetchAlbumChannelId("@127.0.0.2/subject/1/"), "");
     EXPECT_TRUE(targets().empty());
+}
+
+TEST(AlbumPageUrlTest, OnlyPagesOnTheAlbumSiteItself)
+{
+    ScopedEnv site("QUORIN_ALBUM_SITE", "https://music.example");
+    const struct {
+        QByteArray album;
+        QByteArray url;
+    } cases[] = {
+        {"/subject/1/", "https://music.example/subject/1/"},
+        {"@elsewhere.example/subject/1/", ""},
+        {".elsewhere.example/subject/1/", ""},
+        {":8080/subject/1/", ""},
+        {"/subject/1/ spaced", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.album.toStdString());
+        EXPECT_EQ(albumPageUrl(c.album), c.url);
+    }
 }
 
 TEST_F(ServiceRequestsTest, BrokenAnswersGiveEmptyFields)
