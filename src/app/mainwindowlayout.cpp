@@ -54,10 +54,11 @@ QFrame *shapeBox(QWidget *parent, const char *name, QRect geometry, bool visible
     return place(new QFrame(parent), name, geometry, visible);
 }
 
-QToolButton *pictureButton(QWidget *parent, const char *name, QRect geometry, const char *icon, bool hand,
-                           bool visible = true)
+QToolButton *pictureButton(QWidget *parent, const char *name, QRect geometry, const char *icon, const char *tip,
+                           bool hand, bool visible = true)
 {
     auto *button = place(new QToolButton(parent), name, geometry, visible);
+    button->setToolTip(QString::fromUtf8(tip));
     button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
     button->setIconSize(geometry.size());
     button->setAutoRaise(true);
@@ -171,14 +172,14 @@ void buildPlayerPanel(MainControls &c)
     c.volumeSlider->setValue(100);
     c.volumeSlider->setPageStep(5);
     c.volumeSlider->setSingleStep(1);
-    c.volumeButton = pictureButton(p, "音量", {111, 118, 20, 20}, "volume", true);
-    c.lyricsButton = pictureButton(p, "歌词显示", {245, 120, 20, 19}, "lyrics", true);
-    c.pauseButton = pictureButton(p, "暂停按钮", {326, 157, 30, 30}, "pause", true);
-    c.nextButton = pictureButton(p, "下一曲", {379, 157, 30, 30}, "next", true);
-    c.similarButton = pictureButton(p, "相似歌曲", {272, 157, 30, 30}, "similar", true, false);
-    c.favouriteButton = pictureButton(p, "收藏歌曲", {39, 156, 30, 30}, "heart", true, false);
-    c.unfavouriteButton = pictureButton(p, "红心歌曲", {39, 156, 30, 30}, "heart-filled", true, false);
-    c.favouritesPanelButton = pictureButton(p, "收藏按钮", {430, 81, 12, 40}, "favourites-tab", false);
+    c.volumeButton = pictureButton(p, "音量", {111, 118, 20, 20}, "volume", "音量", true);
+    c.lyricsButton = pictureButton(p, "歌词显示", {245, 120, 20, 19}, "lyrics", "桌面歌词", true);
+    c.pauseButton = pictureButton(p, "暂停按钮", {326, 157, 30, 30}, "pause", "暂停", true);
+    c.nextButton = pictureButton(p, "下一曲", {379, 157, 30, 30}, "next", "下一曲", true);
+    c.similarButton = pictureButton(p, "相似歌曲", {272, 157, 30, 30}, "similar", "相似歌曲", true, false);
+    c.favouriteButton = pictureButton(p, "收藏歌曲", {39, 156, 30, 30}, "heart", "收藏歌曲", true, false);
+    c.unfavouriteButton = pictureButton(p, "红心歌曲", {39, 156, 30, 30}, "heart-filled", "取消收藏", true, false);
+    c.favouritesPanelButton = pictureButton(p, "收藏按钮", {430, 81, 12, 40}, "favourites-tab", "收藏列表", false);
 }
 
 void buildSettingsPanel(MainControls &c)
@@ -240,8 +241,8 @@ MainControls buildMainWindow(QWidget *window)
     // panel slides over both.
     buildPlayerPanel(c);
     buildFavouritesPanel(c);
-    c.resumeButton = pictureButton(window, "继续播放", {310, 156, 30, 30}, "play", true, false);
-    c.settingsButton = pictureButton(window, "设置", {257, 118, 20, 20}, "settings", true);
+    c.resumeButton = pictureButton(window, "继续播放", {310, 156, 30, 30}, "play", "继续播放", true, false);
+    c.settingsButton = pictureButton(window, "设置", {257, 118, 20, 20}, "settings", "歌词设置", true);
     buildSettingsPanel(c);
     c.dockTimer = timer(window, "时钟1", 100);
     c.hintTimer = timer(window, "时钟2", 0);
