@@ -40,9 +40,8 @@ void showProgress(Session &session)
     MainControls &c = session.controls;
     const auto position = static_cast<qint64>(player.position());
     const auto duration = static_cast<qint64>(player.duration());
-    const QByteArray positionText = MediaPlayer::formatTime(static_cast<int>(player.position()));
-    const QByteArray durationText = MediaPlayer::formatTime(static_cast<int>(player.duration()));
-    c.timeLabel->setText(QString::fromUtf8(positionText + " | " + durationText));
+    c.timeLabel->setText(
+        QString::fromUtf8(MediaPlayer::formatTime(position) + " | " + MediaPlayer::formatTime(duration)));
     // Not clamped: a position past the duration draws past the grey bar.
     const double share = duration > 0 ? static_cast<double>(position) / static_cast<double>(duration) : 0.0;
     c.progressBar->resize(static_cast<int>(share * progressWidth), c.progressBar->height());
