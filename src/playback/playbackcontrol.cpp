@@ -29,6 +29,22 @@ void closeSettingsPanel(MainControls &c)
         c.settingsPanel->move(settingsHome, c.settingsPanel->y());
 }
 
+// Pause and resume: shows `revealed` in place of `other` and sets the animation, or, when `revealed` is
+// already showing, swaps the pair back without touching the animation. Then the panel tidy-up.
+void switchButtons(MainControls &c, QToolButton *revealed, QToolButton *other, bool animate)
+{
+    c.volumeSlider->hide();
+    if (revealed->isHidden()) {
+        other->hide();
+        revealed->show();
+        c.playingAnimation->playAnimation(animate);
+    } else {
+        other->show();
+        revealed->hide();
+    }
+    closeSettingsPanel(c);
+}
+
 QString volumeHint(const MainControls &c)
 {
     return QStringLiteral("音量：%1").arg(c.volumeSlider->value());
@@ -66,34 +82,14 @@ void wirePlaybackHandlers(Session &session)
 
 void pausePlayback(Session &session)
 {
-    MainControls &c = session.controls;
     session.globals.player->pause();
-    c.volumeSlider->hide();
-    if (c.resumeButton->isHidden()) {
-        c.pauseButton->hide();
-        c.resumeButton->show();
-        c.playingAnimation->playAnimation(false);
-    } else {
-        c.pauseButton->show();
-        c.resumeButton->hide();
-    }
-    closeSettingsPanel(c);
+    switchButtons(session.controls, session.controls.resumeButton, session.controls.pauseButton, false);
 }
 
 void resumePlayback(Session &session)
 {
-    MainControls &c = session.controls;
     session.globals.player->play();
-    c.volumeSlider->hide();
-    if (c.pauseButton->isHidden()) {
-        c.pauseButton->show();
-        c.resumeButton->hide();
-        c.playingAnimation->playAnimation(true);
-    } else {
-        c.pauseButton->hide();
-        c.resumeButton->show();
-    }
-    closeSettingsPanel(c);
+    switchButtons(session.controls, session.controls.pauseButton, session.controls.resumeButton, true);
 }
 
 void playNextSong(Session &session)
