@@ -8,14 +8,6 @@
 
 namespace {
 
-// A number read from the object as an integer, truncated toward zero; 0 when it does not fit.
-int truncatedToInt(double number)
-{
-    if (!(number > -2147483649.0 && number < 2147483648.0))
-        return 0;
-    return static_cast<int>(number);
-}
-
 bool isCharacterStart(QByteArrayView text, qsizetype index)
 {
     return index == text.size() || (static_cast<uchar>(text[index]) & 0xC0) != 0x80;

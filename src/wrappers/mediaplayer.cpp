@@ -99,7 +99,7 @@ QByteArray MediaPlayer::status() const
 
 int MediaPlayer::playState() const
 {
-    return static_cast<int>(std::trunc(m_playerObject.readNumber("playstate")));
+    return truncatedToInt(m_playerObject.readNumber("playstate"));
 }
 
 double MediaPlayer::position() const
