@@ -54,8 +54,8 @@ void showProgress(Session &session)
 {
     MediaPlayer &player = *session.globals.player;
     MainControls &c = session.controls;
-    const auto position = static_cast<qint64>(player.position());
-    const auto duration = static_cast<qint64>(player.duration());
+    const int position = truncatedToInt(player.position());
+    const int duration = truncatedToInt(player.duration());
     c.timeLabel->setText(
         QString::fromUtf8(MediaPlayer::formatTime(position) + " | " + MediaPlayer::formatTime(duration)));
     // Not clamped: a position past the duration draws past the grey bar.
