@@ -1,27 +1,13 @@
 #include "wrappers/httprequest.h"
 
 #include "platform/automation/comapartment.h"
+#include "platform/toolkit/markersearch.h"
 
 #include <QObject>
 
 #include <algorithm>
 
 namespace {
-
-bool isCharacterStart(QByteArrayView text, qsizetype index)
-{
-    return index == text.size() || (static_cast<uchar>(text[index]) & 0xC0) != 0x80;
-}
-
-// The 0-based index of the first `marker` at or after `from` that starts a character, or -1.
-qsizetype findMarker(QByteArrayView text, QByteArrayView marker, qsizetype from)
-{
-    for (qsizetype at = text.indexOf(marker, from); at >= 0; at = text.indexOf(marker, at + 1)) {
-        if (isCharacterStart(text, at))
-            return at;
-    }
-    return -1;
-}
 
 // The bytes of [first, first + length) that lie inside the text; `first` counts from 0.
 QByteArray clippedSlice(QByteArrayView text, qsizetype first, qsizetype length)
@@ -227,18 +213,7 @@ QByteArray HttpRequest::textBetween(QByteArrayView text, QByteArrayView left, QB
                                     qsizetype start, bool ignoreCase, qsizetype *end, qsizetype extraBefore,
                                     qsizetype extraAfter)
 {
-    // Qt folds only ASCII letters, so positions and UTF-8 lead bytes stay as they are.
-    QByteArray foldedText, foldedLeft, foldedRight;
-    if (ignoreCase) {
-        foldedText = text.toByteArray().toLower();
-        foldedLeft = left.toByteArray().toLower();
-        foldedRight = right.toByteArray().toLower();
-    }
-    const QByteArrayView haystack = ignoreCase ? QByteArrayView(foldedText) : text;
-    const QByteArrayView leftMarker = ignoreCase ? QByteArrayView(foldedLeft) : left;
-    const QByteArrayView rightMarker = ignoreCase ? QByteArrayView(foldedRight) : right;
-
-    const qsizetype leftAt = findMarker(haystack, leftMarker, std::max<qsizetype>(start, 1) - 1);
+    const qsizetype leftAt = findMarker(text, left, std::max<qsizetype>(start, 1) - 1, ignoreCase);
     if (leftAt < 0)
         return {};
     // From here on positions count from 1, as the caller's do.
@@ -246,7 +221,7 @@ QByteArray HttpRequest::textBetween(QByteArrayView text, QByteArrayView left, QB
     const qsizetype l = left.size();
     qsizetype e = text.size() + l;
     if (!right.isEmpty()) {
-        const qsizetype rightAt = findMarker(haystack, rightMarker, leftAt + l);
+        const qsizetype rightAt = findMarker(text, right, leftAt + l, ignoreCase);
         e = rightAt + 1;
         if (end)
             *end = e;
