@@ -6,6 +6,7 @@
 #include "platform/toolkit/widgets/desktopservices.h"
 #include "platform/toolkit/widgets/leftpresswatcher.h"
 #include "platform/toolkit/widgets/picturebox.h"
+#include "playback/favourites.h"
 #include "playback/playbackcontrol.h"
 #include "radio/songchange.h"
 
@@ -37,6 +38,7 @@ void MainWindow::wireHandlers()
     connect(c.dockTimer, &QTimer::timeout, this, &MainWindow::onDockTick);
     wireSongHandlers(m_session);
     wirePlaybackHandlers(m_session);
+    wireFavouritesHandlers(m_session);
 }
 
 void MainWindow::onCreated()

@@ -6,14 +6,12 @@
 #include "lyrics/lyricssettings.h"
 #include "lyrics/lyricswindow.h"
 #include "platform/toolkit/eventwait.h"
+#include "playback/favourites.h"
 #include "radio/servicerequests.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QSlider>
 #include <QWidget>
-
-#include "platform/toolkit/widgets/reportlist.h"
 
 namespace {
 constexpr int startupWaitMs = 60;
@@ -36,8 +34,9 @@ void runCreatedSteps(Session &session)
 
     loadLyricsSettings(session);
     waitWithEvents(startupWaitMs);
+    loadFavourites(c);
     waitWithEvents(startupWaitMs);
-    c.favouritesGroup->setTitle(QStringLiteral("收藏列表（共%1首）").arg(c.favouritesList->rowCount()));
+    showFavouritesCount(c);
 
     fetchChannelInfo(g);
     c.channelLabel->setText(QStringLiteral("豆瓣精选 MHz"));
@@ -46,4 +45,5 @@ void runCreatedSteps(Session &session)
 void runWillBeDestroyedSteps(Session &session)
 {
     saveLyricsSettings(session);
+    saveFavourites(session.controls);
 }

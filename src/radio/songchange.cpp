@@ -9,6 +9,7 @@
 #include "platform/toolkit/widgets/desktopservices.h"
 #include "platform/toolkit/widgets/picturebox.h"
 #include "platform/toolkit/widgets/reportlist.h"
+#include "playback/favourites.h"
 #include "radio/channeltable.h"
 #include "radio/servicehosts.h"
 #include "radio/servicerequests.h"
@@ -36,31 +37,10 @@ bool isAlbumPage(const QByteArray &album)
     return album.contains("subject");
 }
 
-bool isFavourite(const MainControls &c)
-{
-    const QByteArray title = c.titleLabel->text().toUtf8();
-    for (int row = 0; row < c.favouritesList->rowCount(); ++row) {
-        if (c.favouritesList->cellText(row, 0) == title)
-            return true;
-    }
-    return false;
-}
-
 void showSongButtons(MainControls &c, const QByteArray &playlistAlbum)
 {
-    if (!isAlbumPage(playlistAlbum)) {
-        c.cover->setCursor(Qt::ArrowCursor);
-        c.similarButton->hide();
-        return;
-    }
-    c.cover->setCursor(Qt::PointingHandCursor);
-    c.similarButton->show();
-    c.unfavouriteButton->hide();
-    c.favouriteButton->show();
-    if (isFavourite(c)) {
-        c.favouriteButton->hide();
-        c.unfavouriteButton->show();
-    }
+    if (showAlbumLinks(c, playlistAlbum))
+        showFavouriteHeart(c, isFavouriteTitle(*c.favouritesList, c.titleLabel->text().toUtf8()));
 }
 
 void changeSong(Session &session, const PlaylistSong &song)
@@ -75,12 +55,7 @@ void changeSong(Session &session, const PlaylistSong &song)
     g.songAlbum = g.playlistAlbum;
     g.playStateText = playingText;
 
-    const QByteArray titleAndArtist = song.title + " - " + song.artist;
-    c.titleLabel->setText(text(song.title));
-    c.lyricLabel->setText(text(titleAndArtist));
-    c.bitRateLabel->setText(text(g.songKbps + "Kbps"));
-    c.window->setWindowTitle(text(titleAndArtist));
-    session.lyricsWindow.setText(titleAndArtist);
+    showSongTexts(session, song.title, song.artist, g.songKbps);
     c.cover->setPictureBytes(readUrl(song.picture));
     startSong(session, song.url);
     c.playingAnimation->playAnimation(true);
@@ -121,6 +96,26 @@ void chooseChannel(Session &session, int index)
 void fetchPlaylistAndPlay(Session &session)
 {
     changeSong(session, fetchPlaylist(session.globals));
+}
+
+void showSongTexts(Session &session, const QByteArray &title, const QByteArray &artist,
+                   const QByteArray &kbps)
+{
+    MainControls &c = session.controls;
+    const QByteArray titleAndArtist = title + " - " + artist;
+    c.titleLabel->setText(text(title));
+    c.lyricLabel->setText(text(titleAndArtist));
+    c.bitRateLabel->setText(text(kbps + "Kbps"));
+    c.window->setWindowTitle(text(titleAndArtist));
+    session.lyricsWindow.setText(titleAndArtist);
+}
+
+bool showAlbumLinks(MainControls &c, const QByteArray &album)
+{
+    const bool albumPage = isAlbumPage(album);
+    c.cover->setCursor(albumPage ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    c.similarButton->setVisible(albumPage);
+    return albumPage;
 }
 
 void startSong(Session &session, const QByteArray &url)

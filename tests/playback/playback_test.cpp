@@ -1,10 +1,7 @@
-#include "app/application.h"
-#include "app/mainwindow.h"
-#include "demostation.h"
 #include "platform/toolkit/widgets/picturebox.h"
 #include "playback/playbackcontrol.h"
 #include "radio/songchange.h"
-#include "support/scopedenv.h"
+#include "stationfixture.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,22 +17,8 @@ namespace {
 constexpr int playing = 3;
 constexpr int paused = 2;
 
-QByteArray bytes(const std::string &text)
-{
-    return QByteArray::fromStdString(text);
-}
-
-// The whole program against the demo station, with the real player (silent without a sound device).
-class PlaybackTest : public testing::Test {
+class PlaybackTest : public StationFixture {
 protected:
-    PlaybackTest()
-        : m_port(m_station.start())
-        , m_root("QUORIN_API_ROOT", bytes(m_station.rootUrl()))
-        , m_site("QUORIN_ALBUM_SITE", bytes(m_station.rootUrl()))
-    {
-    }
-
-    Session &session() { return m_window.session(); }
     MediaPlayer &player() { return *m_app.globals().player; }
     QString caption(const char *name) { return m_window.findChild<QLabel *>(name)->text(); }
 
@@ -43,21 +26,7 @@ protected:
     {
         return QTest::qWaitFor([&] { return player().playState() == state; }, timeoutMs);
     }
-    int playlistRequests() const
-    {
-        int count = 0;
-        for (const auto &request : m_station.requestLog())
-            count += request.target.starts_with("/j/v2/playlist");
-        return count;
-    }
-
-    DemoStation m_station;
-    int m_port;
-    ScopedEnv m_root;
-    ScopedEnv m_site;
-    Application m_app;
-    MainWindow &m_window = m_app.openMainWindow();
-    const MainControls &c = m_window.controls();
+    int playlistRequests() const { return requestCount("/j/v2/playlist"); }
 };
 
 TEST_F(PlaybackTest, StartUpAsksOnlyForTheDefaultChannelsDescription)

@@ -12,6 +12,8 @@ ReportList::ReportList(QWidget *parent)
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    // A double click plays a row; it never edits one.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setColumnCount(0);
     header()->setStretchLastSection(false);
     header()->setMinimumSectionSize(0);
