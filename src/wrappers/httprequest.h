@@ -81,6 +81,21 @@ public:
     // request object as its onreadystatechange.
     void setReadyStateHandler(ReadyStateSink::Handler handler);
 
+    // The cookies of the answers (responsecookies.cpp). Names and header names match in exact case.
+    //
+    // The value the first "Set-Cookie: name=" header of the answer set (or, when that gives nothing, the
+    // first "Set-Cookie:name="), up to the first ";" or the end of its line; empty when there is none.
+    QByteArray cookieValue(const QByteArray &name) const;
+    // Every header line of the answer that begins with "Set-Cookie:", each followed by "\r\n".
+    QByteArray setCookieLines() const;
+    // Takes the cookies of the answer's "Set-Cookie: " lines into the kept cookies, "name=value;" each in the
+    // order the names were first kept: a new name is added, a kept one gets its new value, and a value that
+    // is empty or "deleted; expires=..." removes it. A line without a name stops the merge. Gives the kept
+    // cookies.
+    QByteArray mergeResponseCookies();
+    // Makes the kept cookies the Cookie header of the request being prepared.
+    void sendKeptCookies();
+
     // The text after the first `left` marker at or after `start` (1-based; below 1: from the first byte) up
     // to the next `right` marker, widened by `extraBefore` and `extraAfter` bytes and cut at the text's
     // ends; with an empty `right` the rest of the text. Empty when a marker is missing. Positions count

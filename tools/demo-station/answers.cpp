@@ -162,3 +162,8 @@ std::string albumPage(const DemoSong &song, const std::string &root, bool keyFie
            "</p>\n<img src=\"" + root + "/cover/" + song.sid + ".png\" alt=\"" + title +
            "\">\n<p><a href=\"" + radio + "\">收听相似歌曲</a></p>\n</body>\n</html>\n";
 }
+
+std::string sessionAnswer(const std::string &cookieHeader)
+{
+    return object({{"r", "0"}, {"cookie", quoted(cookieHeader)}});
+}

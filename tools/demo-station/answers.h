@@ -27,3 +27,15 @@ std::string lyricAnswer(const std::string &sid, const std::string &name, const s
 
 // The HTML album page of song, with its "cid=" link to the channel of similar songs.
 std::string albumPage(const DemoSong &song, const std::string &root, bool keyFields);
+
+// The Set-Cookie values of the session answers: logging in sets a session and a user, a refresh gives the
+// session a new value, logging out deletes it the way servers do, with a date in the past.
+inline constexpr std::string_view kLoginSessionCookie = "sid=Qk7fL2ma9x; Path=/; HttpOnly";
+inline constexpr std::string_view kLoginUserCookie =
+    "uid=1001; Expires=Fri, 01 Jan 2038 00:00:00 GMT; Path=/";
+inline constexpr std::string_view kRefreshedSessionCookie = "sid=Zr3pW8vNc1; Path=/; HttpOnly";
+inline constexpr std::string_view kLogoutSessionCookie =
+    "sid=deleted; expires=Thu, 01 Jan 1970 00:00:00 GMT; Path=/";
+
+// The answer to a session request whose Cookie header was cookieHeader: it names the cookies it got.
+std::string sessionAnswer(const std::string &cookieHeader);

@@ -134,6 +134,7 @@ void DemoStation::addRoutes()
     route(R"((/(?:subject|album)/\d+/))", &DemoStation::albumPage);
     route(R"(/cover/(\w+)\.png)", &DemoStation::cover);
     route(R"(/audio/(\w+)\.wav)", &DemoStation::audio);
+    route(R"(/j/v2/session/(login|refresh|logout|cookies))", &DemoStation::session);
 }
 
 Fault DemoStation::faultFor(const std::string &path) const
@@ -199,4 +200,17 @@ Reply DemoStation::audio(const httplib::Request &req, Fault) const
 {
     const SongMedia *media = findMedia(req.matches[1]);
     return media ? Reply{200, "audio/wav", media->wav} : notFound();
+}
+
+Reply DemoStation::session(const httplib::Request &req, Fault) const
+{
+    Reply reply{200, jsonType, sessionAnswer(req.get_header_value("Cookie")), true};
+    const std::string action = req.matches[1];
+    if (action == "login")
+        reply.cookies = {std::string(kLoginSessionCookie), std::string(kLoginUserCookie)};
+    else if (action == "refresh")
+        reply.cookies = {std::string(kRefreshedSessionCookie)};
+    else if (action == "logout")
+        reply.cookies = {std::string(kLogoutSessionCookie)};
+    return reply;
 }

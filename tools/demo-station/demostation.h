@@ -23,8 +23,10 @@ struct Reply;
 
 // A local stand-in for the radio service and its album site, on 127.0.0.1, for demos and tests: channel
 // descriptions, playlists that rotate through demoSongs() per channel, lyrics, album pages, generated
-// covers (PNG) and audio (WAV, with byte ranges). Faults can be switched on at run time. All public
-// functions are thread-safe.
+// covers (PNG) and audio (WAV, with byte ranges), and a session kept in cookies: /j/v2/session/login,
+// /refresh and /logout set, renew and delete it (answers.h gives their Set-Cookie values), and
+// /j/v2/session/cookies answers with the Cookie header it was sent. Faults can be switched on at run time.
+// All public functions are thread-safe.
 class DemoStation {
 public:
     // One request as it arrived: method and target (path and query, undecoded).
@@ -72,6 +74,7 @@ private:
     Reply albumPage(const httplib::Request &req, Fault fault) const;
     Reply cover(const httplib::Request &req, Fault fault) const;
     Reply audio(const httplib::Request &req, Fault fault) const;
+    Reply session(const httplib::Request &req, Fault fault) const;
 
     std::unique_ptr<httplib::Server> m_server;
     std::thread m_thread;

@@ -55,6 +55,8 @@ void addCookies(httplib::Response &res)
 
 void sendReply(const httplib::Request &req, httplib::Response &res, Reply reply, Fault fault)
 {
+    for (const std::string &cookie : reply.cookies)
+        res.set_header("Set-Cookie", cookie);
     switch (fault) {
     case Fault::EmptyAnswer:
         reply.body.clear();

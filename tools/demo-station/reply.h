@@ -3,6 +3,7 @@
 #include "fault.h"
 
 #include <string>
+#include <vector>
 
 namespace httplib {
 struct Request;
@@ -14,7 +15,8 @@ struct Reply {
     int status = 200;
     std::string contentType;
     std::string body;
-    bool isText = false; // JSON or HTML, which InvalidUtf8 corrupts
+    bool isText = false;                // JSON or HTML, which InvalidUtf8 corrupts
+    std::vector<std::string> cookies{}; // one Set-Cookie header each
 };
 
 // Writes reply into res with fault applied to it, honouring the request's byte ranges. SlowAnswer and the

@@ -180,11 +180,16 @@ AutomationObject AutomationObject::callObject(QByteArrayView member, AutomationA
 
 AutomationVariant AutomationObject::callVariant(QByteArrayView member, AutomationArgs args) const
 {
+    return callVariant(member, argumentsOf(args));
+}
+
+AutomationVariant AutomationObject::callVariant(QByteArrayView member,
+                                                std::span<const AutomationVariant> args) const
+{
     const std::shared_ptr<QObject> self = m_object;
     if (!self)
         return {};
-    return AutomationVariant::fromQVariant(
-        holdResults(MemberDispatch::call(self.get(), member, argumentsOf(args)), self));
+    return AutomationVariant::fromQVariant(holdResults(MemberDispatch::call(self.get(), member, args), self));
 }
 
 void AutomationObject::clear()

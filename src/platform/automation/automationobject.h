@@ -56,6 +56,8 @@ public:
     bool callBool(QByteArrayView member, AutomationArgs args = {}) const;
     AutomationObject callObject(QByteArrayView member, AutomationArgs args = {}) const;
     AutomationVariant callVariant(QByteArrayView member, AutomationArgs args = {}) const;
+    // A call whose number of arguments is known only at run time.
+    AutomationVariant callVariant(QByteArrayView member, std::span<const AutomationVariant> args) const;
 
     void clear();
     bool isEmpty() const;

@@ -2,9 +2,11 @@
 
 #include "platform/components/httprequest/httprequestcomponent.h"
 #include "platform/components/mediaplayer/mediaplayercomponent.h"
+#include "platform/components/scriptcontrol/scriptcontrolcomponent.h"
 
 void registerPlatformComponents()
 {
     registerHttpRequestComponent();
     registerMediaPlayerComponent();
+    registerScriptControlComponent();
 }

@@ -9,7 +9,7 @@
 #include <map>
 
 // A request object that notes every call it gets as "Member(type value, ...)", to show what HttpRequest
-// passes and in which kinds.
+// passes and in which kinds, and answers with the headers a test gives it.
 class RecordingRequest : public QObject {
     Q_OBJECT
 
@@ -53,8 +53,11 @@ public:
     {
         note("SetTimeouts", {resolveMs, connectMs, sendMs, receiveMs});
     }
+    // The answer's headers as the test set them; not noted.
+    Q_INVOKABLE QString getAllResponseHeaders() const { return headers; }
 
     QStringList calls;
+    QString headers;
 
 private:
     void note(const char *member, const QVariantList &arguments)

@@ -1,5 +1,7 @@
 #include "platform/components/httprequest/bodytext.h"
 
+#include "platform/components/httprequest/charsetconversion.h"
+
 #include "platform/toolkit/legacytext.h"
 
 #include <QList>
@@ -39,7 +41,15 @@ bool isGbFamily(const QByteArray &charset)
 
 QString bodyText(const QByteArray &body, QByteArrayView contentType)
 {
-    if (isGbFamily(charsetOf(contentType)))
+    const QByteArray charset = charsetOf(contentType);
+    if (isGbFamily(charset))
         return QString::fromUtf8(gb18030ToUtf8(body));
-    return QString::fromUtf8(body);
+    if (charset == "utf-8" || charset == "utf8")
+        return QString::fromUtf8(body);
+    if (!charset.isEmpty()) {
+        if (const auto converted = charsetToUtf8(body, charset))
+            return QString::fromUtf8(*converted);
+    }
+    // No charset, or one nobody knows: text that is not UTF-8 is taken for GB text, as the INI files are.
+    return QString::fromUtf8(body.isValidUtf8() ? body : gb18030ToUtf8(body));
 }

@@ -3,6 +3,7 @@
 #include "platform/automation/automationobject.h"
 #include "platform/automation/componentregistry.h"
 #include "platform/components/httprequest/bodytext.h"
+#include "platform/components/httprequest/statusphrase.h"
 
 #include <QByteArrayView>
 
@@ -219,7 +220,11 @@ int HttpRequestComponent::status() const
 
 QString HttpRequestComponent::statusText() const
 {
-    return m_answer ? QString::fromUtf8(m_answer->statusText) : QString();
+    if (!m_answer)
+        return {};
+    // An HTTP/2 status line has no phrase.
+    return QString::fromUtf8(m_answer->statusText.isEmpty() ? standardReasonPhrase(m_answer->status)
+                                                            : m_answer->statusText);
 }
 
 QString HttpRequestComponent::responseText() const

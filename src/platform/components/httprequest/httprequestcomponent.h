@@ -82,8 +82,9 @@ public:
     Q_INVOKABLE void setAutoLogonPolicy(int policy);
 
     int status() const;
+    // The status line's phrase, or the standard phrase of the status when the line has none (HTTP/2).
     QString statusText() const;
-    // The body decoded by the answer's charset (UTF-8 when it names none).
+    // The body decoded by the answer's charset; see bodyText().
     QString responseText() const;
     QByteArray responseBody() const;
     QVariant responseStream() const;

@@ -1,5 +1,7 @@
 #include "platform/components/httprequest/httpsession.h"
 
+#include "platform/components/httprequest/phasedeadlines.h"
+
 #include <QByteArrayView>
 
 #include <algorithm>
@@ -54,23 +56,6 @@ size_t receiveBody(char *data, size_t size, size_t count, void *userData)
         return 0; // aborts the transfer with a write error
     reception->body.append(data, static_cast<qsizetype>(length));
     return length;
-}
-
-void applyTimeouts(CURL *handle, const HttpSession::Timeouts &timeouts)
-{
-    // curl's connect phase includes the name look-up.
-    const long connect = timeouts.connect > 0 ? long{timeouts.connect} + std::max(timeouts.resolve, 0) : 0;
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, connect);
-    // A peer that stops sending or taking bytes for the longer of the send and receive times is given up.
-    const int stallMs = std::max(timeouts.send, timeouts.receive);
-    if (stallMs > 0) {
-        curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, (long{stallMs} + 999) / 1000);
-    }
-    // A peer that trickles a byte now and then passes that test, so when every phase has a limit the whole
-    // exchange is bounded by their sum as well.
-    if (connect > 0 && timeouts.send > 0 && timeouts.receive > 0)
-        curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, connect + timeouts.send + timeouts.receive);
 }
 
 void applyProxy(CURL *handle, const HttpSession::Proxy &proxy)
@@ -141,7 +126,8 @@ std::optional<HttpSession::Answer> HttpSession::perform(const Request &request)
     // Back to curl's defaults; open connections and the DNS and TLS session caches stay.
     curl_easy_reset(handle);
     CurlSupport::applySafeDefaults(handle);
-    applyTimeouts(handle, request.timeouts);
+    PhaseDeadlines deadlines(request.timeouts);
+    deadlines.apply(handle);
     applyProxy(handle, request.proxy);
     applyLogins(handle, request);
     applyMethod(handle, request);

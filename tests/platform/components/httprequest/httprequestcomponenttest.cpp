@@ -122,6 +122,14 @@ protected:
                                                       return sink.write(chunk.data(), chunk.size());
                                                   });
         });
+        server.Get("/latin1", [](const httplib::Request &, httplib::Response &response) {
+            response.set_content("caf\xE9", "text/plain; charset=ISO-8859-1");
+        });
+        // Answers after 1.5 s of silence.
+        server.Get("/slow", [](const httplib::Request &, httplib::Response &response) {
+            std::this_thread::sleep_for(1500ms);
+            response.set_content("slow", "text/plain");
+        });
         // Says nothing until the test ends (at most 10 s), then answers: a request that waited for it
         // shows a missing time-out as a 200.
         server.Get("/stall", [this](const httplib::Request &, httplib::Response &response) {
@@ -176,6 +184,47 @@ TEST_F(HttpRequestComponentTest, DecodesTheBodyByTheAnswersCharset)
     get(request, "/gbk");
     EXPECT_EQ(request.responseText(), QStringLiteral("中文"));
     EXPECT_EQ(request.responseBody(), kGbkChinese);
+}
+
+TEST_F(HttpRequestComponentTest, ReadsADeclaredCharsetOfAnyKind)
+{
+    HttpRequestComponent request;
+    get(request, "/latin1");
+    EXPECT_EQ(request.responseText(), QStringLiteral("café"));
+}
+
+TEST_F(HttpRequestComponentTest, EachPhaseKeepsItsOwnTimeLimit)
+{
+    const struct {
+        const char *name;
+        HttpSession::Timeouts limits;
+        const char *path;
+        int status;
+    } cases[] = {
+        // Merged into one stall limit, the longer send limit used to let the silence through.
+        {"a receive limit cuts a silent answer", {0, 60'000, 30'000, 1'200}, "/stall", 0},
+        // The short send limit used to cut the wait for the answer.
+        {"no receive limit waits for a slow answer", {0, 60'000, 500, 0}, "/slow", 200},
+    };
+    for (const auto &testCase : cases) {
+        SCOPED_TRACE(testCase.name);
+        HttpRequestComponent request;
+        const auto &[resolve, connect, send, receive] = testCase.limits;
+        request.setTimeouts(resolve, connect, send, receive);
+        get(request, testCase.path);
+        EXPECT_EQ(request.status(), testCase.status);
+    }
+}
+
+TEST_F(HttpRequestComponentTest, AStatusLineWithoutAPhraseGetsTheStandardOne)
+{
+    const RawReplyServer noPhrase("HTTP/1.1 404\r\nContent-Length: 2\r\n\r\nno");
+    ASSERT_NE(noPhrase.port(), 0);
+    HttpRequestComponent request;
+    request.open(QStringLiteral("GET"), QStringLiteral("http://127.0.0.1:%1/").arg(noPhrase.port()));
+    request.send();
+    EXPECT_EQ(request.status(), 404);
+    EXPECT_EQ(request.statusText(), "Not Found");
 }
 
 TEST_F(HttpRequestComponentTest, AnErrorStatusIsAnAnswer)
@@ -363,6 +412,11 @@ TEST(BodyTextTest, DecodesByTheCharsetOfTheContentType)
         {"text/plain", "\xFFok", QStringLiteral("\uFFFDok")},
         {"text/plain; charset=gbk", kGbkChinese + "\xFF", chinese + QStringLiteral("\uFFFD")},
         {"text/plain; charset=gbk", kGbkChinese + "\xD6", chinese + QStringLiteral("\uFFFD")},
+        {"text/plain; charset=big5", "\xA4\xA4\xA4\xE5", chinese},
+        {"text/plain; charset=Shift_JIS", "\x93\xFA\x96\x7B", QStringLiteral("日本")},
+        {"text/plain; charset=shift_jis", "\xA0ok", QStringLiteral("\uFFFDok")},
+        {"text/plain", kGbkChinese, chinese},
+        {"text/plain; charset=x-unknown", kGbkChinese, chinese},
     };
     for (const auto &testCase : cases) {
         SCOPED_TRACE(testCase.contentType);

@@ -1,0 +1,6 @@
+#include "platform/components/scriptcontrol/scripterror.h"
+
+ScriptError::ScriptError(QObject *parent)
+    : QObject(parent)
+{
+}
