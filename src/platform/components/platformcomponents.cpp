@@ -1,10 +1,14 @@
 #include "platform/components/platformcomponents.h"
 
+#include "platform/components/dictionary/dictionarycomponent.h"
 #include "platform/components/httprequest/httprequestcomponent.h"
 #include "platform/components/mediaplayer/mediaplayercomponent.h"
+#include "platform/components/regexp/regexpcomponent.h"
 
 void registerPlatformComponents()
 {
     registerHttpRequestComponent();
     registerMediaPlayerComponent();
+    registerRegExpComponent();
+    registerDictionaryComponent();
 }
