@@ -46,7 +46,8 @@ QString replacementText(const QString &replacement, const QString &subject, cons
         } else if (next == u'\'') {
             text += subject.mid(whole.start + whole.length);
             i += 2;
-        } else if (const auto [group, taken] = groupReference(replacement, i, int(match.groups.size())); taken) {
+        } else if (const auto [group, taken] = groupReference(replacement, i, int(match.groups.size()));
+                   taken) {
             text += match.groups.at(group - 1).in(subject);
             i += taken;
         } else {

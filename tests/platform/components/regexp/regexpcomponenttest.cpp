@@ -75,7 +75,10 @@ TEST_F(RegExpComponentTest, FindsMatchesAsJavaScriptDoes)
 TEST_F(RegExpComponentTest, MatchCarriesPositionLengthAndGroups)
 {
     configure("(a)|(b)");
-    const AutomationObject match = regex.callObject("Execute", {"x\xE4\xB8\xAD" "b"}).readObject("item", {0});
+    const AutomationObject match = regex
+                                       .callObject("Execute", {"x\xE4\xB8\xAD"
+                                                               "b"})
+                                       .readObject("item", {0});
 
     EXPECT_EQ(match.callText("Value"), "b");
     EXPECT_EQ(match.readNumber("FirstIndex"), 2); // in UTF-16 code units, as the platform counts
