@@ -30,17 +30,32 @@ bool toleranceIsTransitive(QList<double> sorted)
     return true;
 }
 
-// The exchanges themselves. A pass without one leaves the order as it is, so every later pass would too.
-void exchangeSort(const QList<double> &numbers, QList<qsizetype> &order)
+// The exchanges themselves, on the numbers kept in their current order beside the indexes. A pass carries
+// the record that keeps being exchanged rightwards, chosen without a branch: on shuffled input each
+// exchange is a coin toss the processor cannot predict. A pass without an exchange leaves the order as it
+// is, so every later pass would too.
+void exchangeSort(QList<double> numbers, QList<qsizetype> &order)
 {
+    // Raw pointers: QList's operator[] checks for sharing on every write.
+    double *const values = numbers.data();
+    qsizetype *const indexes = order.data();
     for (qsizetype pass = 1; pass < order.size(); ++pass) {
+        double carried = values[0];
+        qsizetype carriedIndex = indexes[0];
         bool exchanged = false;
-        for (qsizetype k = 0; k < order.size() - pass; ++k) {
-            if (isAbove(numbers[order[k]], numbers[order[k + 1]])) {
-                std::swap(order[k], order[k + 1]);
-                exchanged = true;
-            }
+        const qsizetype last = order.size() - pass;
+        for (qsizetype k = 0; k < last; ++k) {
+            const double next = values[k + 1];
+            const qsizetype nextIndex = indexes[k + 1];
+            const bool exchange = isAbove(carried, next);
+            values[k] = exchange ? next : carried;
+            indexes[k] = exchange ? nextIndex : carriedIndex;
+            carried = exchange ? carried : next;
+            carriedIndex = exchange ? carriedIndex : nextIndex;
+            exchanged |= exchange;
         }
+        values[last] = carried;
+        indexes[last] = carriedIndex;
         if (!exchanged)
             return;
     }
