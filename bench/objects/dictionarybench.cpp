@@ -93,6 +93,14 @@ QList<QByteArray> randomKeys(int count)
     return keys;
 }
 
+QList<double> sortNumbersOf(const QList<QByteArray> &keys)
+{
+    QList<double> numbers;
+    for (const QByteArray &key : keys)
+        numbers.append(keySortNumber(key));
+    return numbers;
+}
+
 void BM_SortByKey(benchmark::State &state)
 {
     registerComponents();
@@ -113,9 +121,7 @@ BENCHMARK(BM_SortByKey)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
 // The ordering step alone, on the keys' sort numbers.
 void BM_NeighbourExchangeOrder(benchmark::State &state)
 {
-    QList<double> numbers;
-    for (const QByteArray &key : randomKeys(int(state.range(0))))
-        numbers.append(keySortNumber(key));
+    const QList<double> numbers = sortNumbersOf(randomKeys(int(state.range(0))));
     for (auto _ : state)
         benchmark::DoNotOptimize(neighbourExchangeOrder(numbers));
     state.SetItemsProcessed(state.iterations() * numbers.size());
@@ -125,9 +131,7 @@ BENCHMARK(BM_NeighbourExchangeOrder)->Arg(1'000)->Arg(10'000)->Unit(benchmark::k
 // The baseline: std::stable_sort of the same sort numbers.
 void BM_StableSortBaseline(benchmark::State &state)
 {
-    QList<double> numbers;
-    for (const QByteArray &key : randomKeys(int(state.range(0))))
-        numbers.append(keySortNumber(key));
+    const QList<double> numbers = sortNumbersOf(randomKeys(int(state.range(0))));
     for (auto _ : state) {
         QList<qsizetype> order(numbers.size());
         std::iota(order.begin(), order.end(), 0);

@@ -10,21 +10,6 @@ namespace {
 
 using DictionaryTest = ObjectsTest;
 
-AutomationVariant byteArray(const QByteArray &bytes)
-{
-    AutomationVariant value;
-    value.assign(bytes, AutomationVariant::Bytes::AsByteArray);
-    return value;
-}
-
-QList<QByteArray> keysOf(const Dictionary &dict)
-{
-    QList<QByteArray> keys;
-    for (int i = 1; i <= dict.count(); ++i)
-        keys.append(dict.keyAt(i));
-    return keys;
-}
-
 TEST_F(DictionaryTest, SetReplacesInPlaceOrAddsAtTheEnd)
 {
     Dictionary dict;

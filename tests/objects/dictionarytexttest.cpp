@@ -9,21 +9,6 @@ namespace {
 
 using DictionaryTextTest = ObjectsTest;
 
-AutomationVariant byteArray(const QByteArray &bytes)
-{
-    AutomationVariant value;
-    value.assign(bytes, AutomationVariant::Bytes::AsByteArray);
-    return value;
-}
-
-QList<QByteArray> keysOf(const Dictionary &dict)
-{
-    QList<QByteArray> keys;
-    for (int i = 1; i <= dict.count(); ++i)
-        keys.append(dict.keyAt(i));
-    return keys;
-}
-
 // One entry of the text form, written by hand.
 QByteArray entry(const QByteArray &key, const QByteArray &kind, const QByteArray &value)
 {

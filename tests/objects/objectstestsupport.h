@@ -1,7 +1,11 @@
 #pragma once
 
+#include "objects/dictionary.h"
 #include "platform/components/dictionary/dictionarycomponent.h"
 #include "platform/components/regexp/regexpcomponent.h"
+
+#include <QByteArray>
+#include <QList>
 
 #include <gtest/gtest.h>
 
@@ -14,3 +18,18 @@ protected:
         registerDictionaryComponent();
     }
 };
+
+inline AutomationVariant byteArray(const QByteArray &bytes)
+{
+    AutomationVariant value;
+    value.assign(bytes, AutomationVariant::Bytes::AsByteArray);
+    return value;
+}
+
+inline QList<QByteArray> keysOf(const Dictionary &dict)
+{
+    QList<QByteArray> keys;
+    for (int i = 1; i <= dict.count(); ++i)
+        keys.append(dict.keyAt(i));
+    return keys;
+}
