@@ -34,8 +34,8 @@ public:
 
     // Whether the pattern matches somewhere in the text.
     Q_INVOKABLE bool test(const QString &text);
-    // A new collection (a MatchCollection) of every match, or without global of the first; null when the
-    // pattern does not compile.
+    // A new collection (a MatchCollection, owned by the caller) of every match, or without global of the
+    // first; null when the pattern does not compile.
     Q_INVOKABLE QObject *execute(const QString &text);
     // The text with every match (without global: the first) replaced, see replacementText for the "$"
     // forms.
