@@ -233,4 +233,28 @@ TEST_F(IniFileTest, FifoIsNeitherWaitedForNorReplaced)
     EXPECT_FALSE(QFileInfo(path()).isFile());
 }
 
+TEST_F(IniFileTest, SaveThroughASymbolicLinkKeepsTheLink)
+{
+    QTemporaryDir dotfiles;
+    const QString target = dotfiles.filePath(QStringLiteral("gcsz.ini"));
+    const QString link = m_dir.filePath(QStringLiteral("chain"));
+    ASSERT_TRUE(QFile::link(target, link)); // dangling: the first save makes the target
+    ASSERT_TRUE(QFile::link(QStringLiteral("chain"), path())); // relative, and a link to a link
+
+    ASSERT_TRUE(writeIniValue(path(), "GECI", "a", "1"));
+    ASSERT_TRUE(writeIniValue(path(), "GECI", "b", "2"));
+
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readRaw(), "[GECI]\na=1\nb=2\n");
+    EXPECT_EQ(QDir(dotfiles.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("gcsz.ini")});
+}
+
+TEST_F(IniFileTest, SaveThroughALinkLoopFails)
+{
+    ASSERT_TRUE(QFile::link(QStringLiteral("settings.ini"), path()));
+    EXPECT_FALSE(writeIniValue(path(), "GECI", "a", "1"));
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+}
+
 } // namespace
