@@ -71,7 +71,9 @@ std::optional<IniDocument> IniDocument::fromFileBytes(const QByteArray &bytes)
     if (document.m_loaded.isEmpty() && !bytes.isEmpty())
         return std::nullopt;
     QByteArrayView text = document.m_loaded;
-    if (text.startsWith(byteOrderMark))
+    // All of them: an editor may have put one before the one already there, and a second would be saved
+    // as the start of the text, to be taken for a byte order mark at the next load.
+    while (text.startsWith(byteOrderMark))
         text = text.sliced(byteOrderMark.size());
     document.m_entries.reserve(std::size_t(text.count('\n')) + 1);
     forEachLine(text, [&document](QByteArrayView line) { document.addLine(line); });

@@ -12,13 +12,23 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\0';
 }
 
+// U+FEFF, a byte order mark: one is left inside a file made by joining files that started with one.
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
 QByteArrayView withoutBlanks(QByteArrayView text)
 {
-    while (!text.isEmpty() && isBlank(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && isBlank(text.back()))
-        text.chop(1);
-    return text;
+    for (;;) {
+        if (!text.isEmpty() && isBlank(text.front()))
+            text = text.sliced(1);
+        else if (text.startsWith(kByteOrderMark))
+            text = text.sliced(kByteOrderMark.size());
+        else if (!text.isEmpty() && isBlank(text.back()))
+            text.chop(1);
+        else if (text.endsWith(kByteOrderMark))
+            text.chop(kByteOrderMark.size());
+        else
+            return text;
+    }
 }
 
 // What no single line can hold, or what a lookup by these bytes would never find.

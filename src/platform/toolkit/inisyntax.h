@@ -19,8 +19,8 @@ struct Line {
 
 // Reads one line (without its line break). "[name]" starts a section, and so does "[name" without its
 // "]", as a torn write or a hand edit leaves it; "key=value" is an entry; a line starting with ";" or "#",
-// a line without "=" and one with an empty key are kept but say nothing. Spaces, tabs and NUL bytes (what
-// a crash can leave in a file) around a name or value are not part of it.
+// a line without "=" and one with an empty key are kept but say nothing. Blanks around a name or value are
+// not part of it: spaces, tabs, NUL bytes (what a crash can leave in a file) and U+FEFF.
 Line parse(QByteArrayView line);
 
 // The header line for a section and the line for an entry.

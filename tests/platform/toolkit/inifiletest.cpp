@@ -75,6 +75,7 @@ TEST_F(IniFileTest, ReadsValues)
         {"NUL bytes before a header", bytes("\0\0[X]\ny=2\n"), "X", "y", "2"},
         {"NUL bytes after a value", bytes("[X]\ny=2\0\0\n"), "X", "y", "2"},
         {"lone CR lines", "[X]\ry=2\r", "X", "y", "2"},
+        {"byte order mark inside joined files", "[X]\nk=1\n\xEF\xBB\xBF[GECI]\ny=2\n", "GECI", "y", "2"},
         {"comment is no key", "[X]\n;y=2\n", "X", ";y", ""},
     };
     for (const ReadCase &test : cases) {
@@ -109,7 +110,7 @@ TEST_F(IniFileTest, WritesValues)
         {"key before the first section", "[Rect]\nRows=1\n", "", "top", "1", "top=1\n[Rect]\nRows=1\n"},
         {"CRLF file written with LF", "[Rect]\r\nRows=1\r\n", "Rect", "Cols", "8",
          "[Rect]\nRows=1\nCols=8\n"},
-        {"byte order mark dropped", "\xEF\xBB\xBF[GECI]\na=1\n", "GECI", "a", "2", "[GECI]\na=2\n"},
+        {"byte order marks dropped", "\xEF\xBB\xBF\xEF\xBB\xBF[GECI]\na=1\n", "GECI", "a", "2", "[GECI]\na=2\n"},
         {"GBK file saved as UTF-8", "[GECI]\r\n\xD7\xD6\xCC\xE5=\xB8\xE8\xB4\xCA\r\n", "GECI", "b", "真",
          "[GECI]\n字体=歌词\nb=真\n"},
         {"line breaks in a value cannot add lines", std::nullopt, "0", "0", "x\r\n[Rect]\nRows=99",
@@ -154,7 +155,7 @@ TEST_F(IniFileTest, RefusesNamesThatWouldNotReadBack)
         {"GECI", "#a"},     {"GECI", "[a"},     {"a]b", "k"},      {"a\r\nb", "k"},
         {"GECI", " k"},     {"GECI", "k\t"},    {"GECI", "  "},    {"GECI", " ;x"},
         {"GECI", "\t[x]"},  {" GECI", "k"},     {"GECI ", "k"},    {"GECI", "\xFF"},
-        {"\xD7\xD6", "k"}, {"GECI", bytes("a\0b")}, {bytes("G\0"), "k"},
+        {"\xD7\xD6", "k"}, {"GECI", bytes("a\0b")}, {bytes("G\0"), "k"}, {"GECI", "\xEF\xBB\xBFk"},
     };
     for (const auto &[section, key] : names) {
         SCOPED_TRACE((section + " / " + key).constData());
