@@ -75,7 +75,6 @@ std::optional<IniDocument> IniDocument::fromFileBytes(const QByteArray &bytes)
     // as the start of the text, to be taken for a byte order mark at the next load.
     while (text.startsWith(byteOrderMark))
         text = text.sliced(byteOrderMark.size());
-    document.m_entries.reserve(std::size_t(text.count('\n')) + 1);
     forEachLine(text, [&document](QByteArrayView line) { document.addLine(line); });
     return document;
 }
@@ -92,6 +91,12 @@ void IniDocument::addLine(QByteArrayView line)
         return;
     }
     Block &block = m_blocks.back();
+    if (parsed.kind == IniSyntax::Line::Kind::Other && block.lines.size() > block.entriesEnd) {
+        // Lines that say nothing join the run before them, so that a file of empty lines or of junk costs
+        // its size and not a line object per byte.
+        block.lines.back().append('\n').append(line);
+        return;
+    }
     block.lines.push_back(kept);
     if (parsed.kind == IniSyntax::Line::Kind::Entry) {
         const IndexId id(block.foldedName, parsed.name);
@@ -134,9 +139,11 @@ std::size_t IniDocument::blockFor(QByteArrayView section)
     const IndexId id(section);
     if (const auto found = m_sections.find(id.view()); found != m_sections.end())
         return found->second;
-    // A blank line between sections, as the profile functions leave it.
+    // A blank line between sections, as the profile functions leave it. A run of lines that ends in an
+    // empty one ends with a line break.
     const Block &last = m_blocks.back();
-    if (!(last.lines.empty() ? last.header : last.lines.back()).isEmpty())
+    const QByteArray &lastItem = last.lines.empty() ? last.header : last.lines.back();
+    if (!lastItem.isEmpty() && !lastItem.endsWith('\n'))
         m_blocks.back().lines.emplace_back();
     m_blocks.push_back({IniSyntax::sectionLine(section), std::string(id.view()), {}, 0});
     m_sections.try_emplace(m_blocks.back().foldedName, m_blocks.size() - 1);

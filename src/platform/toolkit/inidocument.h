@@ -36,14 +36,14 @@ public:
 
 private:
     // A section header and the lines after it up to the next header. The first block has no header: it
-    // holds the lines before the first one.
+    // holds the lines before the first one. Each item of `lines` is an entry's line, or a run of other
+    // lines joined by line breaks.
     struct Block {
         QByteArray header;
         std::string foldedName;
         std::vector<QByteArray> lines;
         // Where the next new key goes: after the block's last entry, before the blank lines and comments
-        // that end it. Only lines that are no entries move when a key is put there, so no indexed place
-        // moves.
+        // that end it. Only runs move when a key is put there, so no indexed place moves.
         std::size_t entriesEnd = 0;
     };
     struct Place {
