@@ -113,7 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
             require(document->text() == before, "a refused value changes nothing");
             continue;
         }
-        require(IniSyntax::isStorableSection(section) && IniSyntax::isStorableKey(key), "only storable names");
+        require(IniSyntax::isStorableSection(section) && IniSyntax::isStorableKey(key),
+                "only storable names");
         const QByteArray readBack = document->value(section, key);
         require(!isPlainValue(value) || readBack == value, "a plain value reads back as written");
         written[{QByteArray::fromStdString(section).toLower(), QByteArray::fromStdString(key).toLower()}] =

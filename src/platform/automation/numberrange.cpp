@@ -23,18 +23,30 @@ template <typename T> constexpr IntegerRange rangeOf()
 std::optional<IntegerRange> integerRangeOf(QMetaType type)
 {
     switch (type.id()) {
-    case QMetaType::Char: return rangeOf<char>();
-    case QMetaType::SChar: return rangeOf<signed char>();
-    case QMetaType::UChar: return rangeOf<unsigned char>();
-    case QMetaType::Short: return rangeOf<short>();
-    case QMetaType::UShort: return rangeOf<unsigned short>();
-    case QMetaType::Int: return rangeOf<int>();
-    case QMetaType::UInt: return rangeOf<unsigned int>();
-    case QMetaType::Long: return rangeOf<long>();
-    case QMetaType::ULong: return rangeOf<unsigned long>();
-    case QMetaType::LongLong: return rangeOf<qint64>();
-    case QMetaType::ULongLong: return rangeOf<quint64>();
-    default: return std::nullopt;
+    case QMetaType::Char:
+        return rangeOf<char>();
+    case QMetaType::SChar:
+        return rangeOf<signed char>();
+    case QMetaType::UChar:
+        return rangeOf<unsigned char>();
+    case QMetaType::Short:
+        return rangeOf<short>();
+    case QMetaType::UShort:
+        return rangeOf<unsigned short>();
+    case QMetaType::Int:
+        return rangeOf<int>();
+    case QMetaType::UInt:
+        return rangeOf<unsigned int>();
+    case QMetaType::Long:
+        return rangeOf<long>();
+    case QMetaType::ULong:
+        return rangeOf<unsigned long>();
+    case QMetaType::LongLong:
+        return rangeOf<qint64>();
+    case QMetaType::ULongLong:
+        return rangeOf<quint64>();
+    default:
+        return std::nullopt;
     }
 }
 
