@@ -70,16 +70,16 @@ TEST_F(ListIniTest, TwoRowsGiveExactlyThisFile)
     list->setCurrentRow(1);
 
     ASSERT_TRUE(saveListToIni(*list, path()));
-    EXPECT_EQ(fileText().toStdString(), "[Rect]\nRows=2\nCols=8\n\n\n"
+    EXPECT_EQ(fileText().toStdString(), "[Rect]\nRows=2\nCols=8\n\n"
                           "[Setting]\nWidth=199\nHeight=170\nBorder=1\nVisible=真\nTextColor=15920360\n"
                           "TextBackColor=3154973\nBackgroundColor=3154973\nNoHead=0\nSelectRow=1\nClickHead=0\n"
                           "ShowListBorder=1\nDragHead=1\nEditAllow=0\nSortAllow=0\nCheckBox=0\nFlatScrollBar=0\n"
-                          "SelectOnly=1\nSelectNow=1\nShowSelectAlways=1\n\n\n"
+                          "SelectOnly=1\nSelectNow=1\nShowSelectAlways=1\n\n"
                           "[Cols]\nWidth0=90\nName0=歌曲名称\nWidth1=90\nName1=歌手名称\nWidth2=0\nName2=1\n"
                           "Width3=0\nName3=2\nWidth4=0\nName4=3\nWidth5=0\nName5=4\nWidth6=0\nName6=5\n"
-                          "Width7=0\nName7=6\n\n\n"
+                          "Width7=0\nName7=6\n\n"
                           "[0]\n0=晨光\n1=林小舟\n2=http://s/a.mp3\n3=http://s/c.jpg\n4=1001\n5=9b1f\n6=128\n"
-                          "7=/subject/1/\n\n\n"
+                          "7=/subject/1/\n\n"
                           "[1]\n0=夜航船\n1=陈远\n2=http://s/b.mp3\n3=\n4=1002\n5=a3c7\n6=192\n7=/album/2/\n");
 }
 

@@ -68,10 +68,6 @@ public:
 private:
     explicit AutomationObject(std::shared_ptr<QObject> object);
 
-    // A read or a call of a member, whose result objects are then held.
-    using Dispatch = QVariant (*)(QObject *object, QByteArrayView member, std::span<const AutomationVariant> args);
-    AutomationVariant invoke(Dispatch dispatch, QByteArrayView member, AutomationArgs args) const;
-
     // The handle of an object that a member of `source` gave, kept alive as the class comment says.
     static AutomationObject holdResult(QObject *object, const std::shared_ptr<QObject> &source);
     // A member's result with every object in it (also inside lists) turned into a handle.

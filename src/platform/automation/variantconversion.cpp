@@ -1,6 +1,7 @@
 #include "platform/automation/variantconversion.h"
 
 #include "platform/automation/automationobject.h"
+#include "platform/automation/numberrange.h"
 
 #include <QLatin1String>
 #include <QMetaObject>
@@ -48,7 +49,7 @@ std::optional<QVariant> VariantConversion::convertTo(const QVariant &value, QMet
     if (target.id() == QMetaType::Bool && value.metaType().id() == QMetaType::QString)
         return textToBool(*static_cast<const QString *>(value.constData()));
     QVariant converted = value;
-    if (!converted.convert(target))
+    if (!NumberRange::fits(value, target) || !converted.convert(target))
         return std::nullopt;
     return converted;
 }

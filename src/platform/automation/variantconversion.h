@@ -13,7 +13,8 @@ namespace VariantConversion {
 
 // The value as `target`, or nothing when it does not convert. A QVariant target takes the value as it is;
 // an empty value becomes the target's zero value. Text reads as a bool only when it is "true", "false"
-// (any case) or a number, never merely for being non-empty.
+// (any case) or a number, never merely for being non-empty. A number too large for a numeric target does
+// not convert.
 std::optional<QVariant> convertTo(const QVariant &value, QMetaType target);
 
 // Whether the value holds an object: a handle or a QObject pointer, null ones included.

@@ -67,6 +67,17 @@ bool copyModeFrom(const QByteArray &target, int fd)
     return ::fchmod(fd, status.st_mode & 07777) == 0;
 }
 
+// The file a save replaces. A symbolic link, as dotfile managers make, is followed to the file it stands
+// for, so that the link survives the save; a dangling one gets that file made. Empty when the links loop.
+QString fileBehindLinks(const QString &path)
+{
+    constexpr int kMaxLinks = 40; // what the kernel follows before it gives ELOOP
+    QFileInfo info(path);
+    for (int links = 0; links < kMaxLinks && info.isSymLink(); ++links)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? QString() : info.absoluteFilePath();
+}
+
 bool syncDirectory(const QByteArray &directory)
 {
     const FileDescriptor fd(::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -83,7 +94,10 @@ bool writeTemporary(FileDescriptor &fd, const QByteArray &target, QByteArrayView
 
 bool AtomicFile::write(const QString &path, QByteArrayView data, RenameFunction renameFile)
 {
-    const QFileInfo info(path);
+    const QString file = fileBehindLinks(path);
+    if (file.isEmpty())
+        return false;
+    const QFileInfo info(file);
     const QString directory = info.absolutePath();
     if (!QDir().mkpath(directory))
         return false;

@@ -1,53 +1,42 @@
 #include "platform/toolkit/inifile.h"
 
 #include "platform/toolkit/atomicfile.h"
-#include "platform/toolkit/legacytext.h"
+#include "platform/toolkit/inidocument.h"
 
 #include <QFile>
+#include <QFileInfo>
 
-// The converter Debian's libsimpleini is built with; the header's default one needs a file Debian does
-// not ship. The narrow class we use converts nothing either way: our text is UTF-8 bytes already.
-#define SI_CONVERT_ICU
-#include <SimpleIni.h>
-
-#include <string>
+#include <optional>
 
 namespace {
 
-// Larger files are not ours; reading them would only cost memory.
-constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+// Larger files are not ours: 2,000 favourites take 500 KB. A file of a few million short keys costs some
+// 25 bytes of index for each byte, and seconds to load.
+constexpr qint64 kMaxFileSize = 8 * 1024 * 1024;
 
-// Invalid UTF-8 in one value would make the whole file read as GBK next time; line breaks would let a
-// value (a song title from the network, say) add lines of its own to the file.
-QByteArray storableText(QByteArrayView text)
+// The whole file, or nothing when it exists but cannot be read in full: not a regular file (a FIFO would
+// block the window), too large, unreadable, or changed in size while it was read. A missing file is empty.
+std::optional<QByteArray> readWholeFile(const QString &path)
 {
-    QByteArray utf8 = QString::fromUtf8(text).toUtf8();
-    utf8.replace('\r', ' ').replace('\n', ' ');
-    return utf8;
-}
-
-bool hasLineBreak(QByteArrayView name)
-{
-    return name.contains('\r') || name.contains('\n');
-}
-
-bool isStorableSection(QByteArrayView section)
-{
-    return !hasLineBreak(section) && !section.contains(']');
-}
-
-// A key must read back as that key: not empty, not taken for a comment or a section, no "=".
-bool isStorableKey(QByteArrayView key)
-{
-    return !key.isEmpty() && !hasLineBreak(key) && !key.contains('=') && !key.startsWith(';') &&
-           !key.startsWith('#') && !key.startsWith('[');
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QByteArray();
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
+        return std::nullopt;
+    // read() reserves all it is allowed to read, so it is allowed only the size, and one byte to tell a
+    // file that grew meanwhile.
+    const qint64 size = file.size();
+    const QByteArray bytes = file.read(size + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() != size)
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace
 
 struct IniFile::Data {
-    Data() { ini.SetSpaces(false); } // "key=value", as the Windows profile functions write
-    CSimpleIniA ini{/*a_bIsUtf8=*/true};
+    IniDocument document;
     // False when the file exists but could not be read.
     bool readable = true;
 };
@@ -56,44 +45,26 @@ IniFile::IniFile(const QString &path)
     : m_path(path)
     , m_data(std::make_unique<Data>())
 {
-    QFile file(path);
-    if (!file.exists())
-        return;
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(kMaxFileSize + 1);
-    if (!file.isOpen() || file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize) {
-        m_data->readable = false;
-        return;
-    }
-    // SimpleIni takes GBK bytes without complaint and then matches no UTF-8 name: convert first.
-    if (!QByteArrayView(bytes).isValidUtf8())
-        bytes = gb18030ToUtf8(bytes);
-    m_data->readable = m_data->ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) >= 0;
+    const std::optional<QByteArray> bytes = readWholeFile(path);
+    std::optional<IniDocument> document = bytes ? IniDocument::fromFileBytes(*bytes) : std::nullopt;
+    if (document)
+        m_data->document = std::move(*document);
+    m_data->readable = document.has_value();
 }
 
 IniFile::~IniFile() = default;
 
 QByteArray IniFile::value(QByteArrayView section, QByteArrayView key) const
 {
-    return QByteArray(
-        m_data->ini.GetValue(section.toByteArray().constData(), key.toByteArray().constData(), ""));
+    return m_data->document.value(section, key);
 }
 
 bool IniFile::setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
-    if (!isStorableSection(section) || !isStorableKey(key))
-        return false;
-    return m_data->ini.SetValue(storableText(section).constData(), storableText(key).constData(),
-                                storableText(value).constData()) >= 0;
+    return m_data->document.setValue(section, key, value);
 }
 
 bool IniFile::save()
 {
-    if (!m_data->readable)
-        return false;
-    std::string text;
-    if (m_data->ini.Save(text, /*a_bAddSignature=*/false) < 0)
-        return false;
-    return AtomicFile::write(m_path, QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return m_data->readable && AtomicFile::write(m_path, m_data->document.text());
 }

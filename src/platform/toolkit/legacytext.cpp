@@ -1,38 +1,26 @@
 #include "platform/toolkit/legacytext.h"
 
-#include <unicode/ucnv.h>
+#include "platform/toolkit/charsetconversion.h"
 
-#include <limits>
+#include <QString>
 
 namespace {
 
-QByteArray converted(const char *to, const char *from, QByteArrayView bytes)
-{
-    if (bytes.isEmpty() || bytes.size() > std::numeric_limits<int32_t>::max())
-        return {};
-    const auto sourceLength = static_cast<int32_t>(bytes.size());
-    // First pass: measure only.
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t needed = ucnv_convert(to, from, nullptr, 0, bytes.data(), sourceLength, &status);
-    if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status))
-        return {};
-    QByteArray result(needed, Qt::Uninitialized);
-    status = U_ZERO_ERROR;
-    const int32_t written =
-        ucnv_convert(to, from, result.data(), needed, bytes.data(), sourceLength, &status);
-    if (U_FAILURE(status) || written != needed)
-        return {};
-    return result;
-}
+// U+FFFD in GB18030, which covers every character.
+constexpr QByteArrayView kGb18030ReplacementCharacter("\x84\x31\xA4\x37");
 
 } // namespace
 
 QByteArray gb18030ToUtf8(QByteArrayView bytes)
 {
-    return converted("UTF-8", "GB18030", bytes);
+    if (bytes.isEmpty())
+        return {};
+    return convertCharset(bytes, "GB18030", "UTF-8", kUtf8ReplacementCharacter).value_or(QByteArray());
 }
 
 QByteArray utf8ToGb18030(QByteArrayView utf8)
 {
-    return converted("GB18030", "UTF-8", utf8);
+    if (utf8.isEmpty())
+        return {};
+    return convertCharset(utf8, "UTF-8", "GB18030", kGb18030ReplacementCharacter).value_or(QByteArray());
 }

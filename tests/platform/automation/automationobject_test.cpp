@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QPointer>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -97,6 +99,10 @@ TEST_F(AutomationObjectTest, WrittenValuesConvertToTheDeclaredType)
         {"Count", "37", "37"},    {"Count", 2.0, "2"},        {"volume", "12.5", "12.5"},
         {"Mute", "true", "true"}, {"Mute", "FALSE", "false"}, {"Mute", "1", "true"},
         {"Mute", 0, "false"},     {"Title", 42, "42"},        {"Title", true, "true"},
+        // The ends of each numeric range still fit.
+        {"Count", "-2147483648", "-2147483648"}, {"Count", qint64(2147483647), "2147483647"},
+        {"Count", 2147483647.4, "2147483647"},   {"Rate", "4294967295", "4294967295"},
+        {"Rate", -0.4, "0"},                     {"Gain", "-3.5", "-3.5"},
     };
     for (const auto &c : cases) {
         EXPECT_TRUE(handle.write(c.member, c.value)) << c.member << " = " << c.readBack.constData();
@@ -120,10 +126,16 @@ TEST_F(AutomationObjectTest, FailedWritesGiveFalseAndChangeNothing)
     } cases[] = {
         {"Count", "abc"},  {"Count", "12abc"}, {"Mute", "maybe"}, {"Mute", ""},
         {"Title", handle}, {"Controls", 1},    {"Missing", 1},    {"objectName", "x"},
+        // Numbers that would wrap or overflow the member's type.
+        {"Count", "99999999999"}, {"Count", qint64(1) << 40}, {"Count", 1e20}, {"Count", -2147483648.6},
+        {"Count", 2147483647.5},  {"Count", std::nan("")},   {"Rate", -1},    {"Rate", "4294967296"},
+        {"Rate", -0.6},           {"Gain", 1e300},           {"Gain", "1e39"},
     };
     for (const auto &c : cases)
-        EXPECT_FALSE(handle.write(c.member, c.value)) << c.member;
+        EXPECT_FALSE(handle.write(c.member, c.value)) << c.member << " = " << c.value.asText().constData();
     EXPECT_EQ(component()->count, 0);
+    EXPECT_EQ(component()->rate, 0u);
+    EXPECT_EQ(component()->gain, 0.0f);
     EXPECT_FALSE(component()->mute);
     EXPECT_TRUE(component()->title.isEmpty());
     EXPECT_TRUE(component()->objectName().isEmpty());
@@ -135,6 +147,7 @@ TEST_F(AutomationObjectTest, FailedReadsAndCallsGiveZeroValues)
     EXPECT_EQ(handle.readText("Missing"), "");
     EXPECT_EQ(handle.readNumber("add", {1, 2, 3}), 0);
     EXPECT_EQ(handle.callNumber("add", {"abc"}), 0);
+    EXPECT_EQ(handle.callNumber("add", {1, "99999999999"}), 0);
     EXPECT_EQ(handle.callNumber("levelOf", {handle}), 0); // the component is no TestPart
     EXPECT_EQ(handle.callText("joinAll", {"a", 2, 3, true, "e", 6, 7, 8, 9, 10, "k", 12}), "");
     EXPECT_TRUE(handle.callObject("Count").isEmpty());

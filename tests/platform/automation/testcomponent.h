@@ -21,6 +21,8 @@ public:
 class TestComponent : public QObject {
     Q_OBJECT
     Q_PROPERTY(int Count MEMBER count)
+    Q_PROPERTY(uint Rate MEMBER rate)
+    Q_PROPERTY(float Gain MEMBER gain)
     Q_PROPERTY(double volume READ volume WRITE setVolume)
     Q_PROPERTY(bool Mute MEMBER mute)
     Q_PROPERTY(QString Title MEMBER title)
@@ -53,6 +55,8 @@ public:
     Q_INVOKABLE int levelIn(const QVariant &value) const;
 
     int count = 0;
+    uint rate = 0;
+    float gain = 0;
     bool mute = false;
     QString title;
     QVariant payload;

@@ -1,7 +1,7 @@
 #include "platform/components/httprequest/bodytext.h"
 
-#include "platform/components/httprequest/charsetconversion.h"
 
+#include "platform/toolkit/charsetconversion.h"
 #include "platform/toolkit/legacytext.h"
 
 #include <QList>
@@ -47,7 +47,7 @@ QString bodyText(const QByteArray &body, QByteArrayView contentType)
     if (charset == "utf-8" || charset == "utf8")
         return QString::fromUtf8(body);
     if (!charset.isEmpty()) {
-        if (const auto converted = charsetToUtf8(body, charset))
+        if (const auto converted = convertCharset(body, charset.constData(), "UTF-8", kUtf8ReplacementCharacter))
             return QString::fromUtf8(*converted);
     }
     // No charset, or one nobody knows: text that is not UTF-8 is taken for GB text, as the INI files are.
