@@ -3,6 +3,7 @@
 #include "app/edgedock.h"
 #include "app/globals.h"
 #include "app/startup.h"
+#include "lyrics/lyrictick.h"
 #include "platform/toolkit/widgets/desktopservices.h"
 #include "platform/toolkit/widgets/leftpresswatcher.h"
 #include "platform/toolkit/widgets/picturebox.h"
@@ -37,6 +38,7 @@ void MainWindow::wireHandlers()
     connect(c.dockTimer, &QTimer::timeout, this, &MainWindow::onDockTick);
     wireSongHandlers(m_session);
     wirePlaybackHandlers(m_session);
+    wireLyricsHandlers(m_session);
 }
 
 void MainWindow::onCreated()
