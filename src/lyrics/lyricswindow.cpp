@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -19,6 +20,33 @@ QRect workArea()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
+}
+
+// The smallest rectangle, in logical pixels, outside which two frames are alike; all of `after` when they
+// differ in size or ratio. A new line changes only the text's own area of the wide frame, and presenting
+// that area alone spares the window system most of the work.
+QRect changedArea(const QImage &before, const QImage &after)
+{
+    const qreal ratio = after.devicePixelRatio();
+    const QRect whole(QPoint(0, 0), after.deviceIndependentSize().toSize());
+    if (before.size() != after.size() || before.format() != after.format() || before.devicePixelRatio() != ratio)
+        return whole;
+    QRect changed;
+    const qsizetype rowBytes = qsizetype(after.width()) * 4;
+    for (int y = 0; y < after.height(); ++y) {
+        const auto *old = reinterpret_cast<const quint32 *>(before.constScanLine(y));
+        const auto *now = reinterpret_cast<const quint32 *>(after.constScanLine(y));
+        if (std::memcmp(old, now, rowBytes) == 0)
+            continue;
+        int left = 0;
+        while (old[left] == now[left])
+            ++left;
+        int right = after.width() - 1;
+        while (old[right] == now[right])
+            --right;
+        changed |= QRect(left, y, right - left + 1, 1);
+    }
+    return QRectF(QPointF(changed.topLeft()) / ratio, QSizeF(changed.size()) / ratio).toAlignedRect() & whole;
 }
 
 std::optional<QRgb> outlineArgb(int outlineColour)
@@ -137,8 +165,11 @@ void LyricsWindow::setHighlightColours(int colour1, int colour2, int outlineColo
 
 void LyricsWindow::show()
 {
-    if (m_window)
-        m_window->show();
+    if (!m_window)
+        return;
+    // Brought up to date while still hidden, so the first paint finds it ready.
+    frame();
+    m_window->show();
 }
 
 void LyricsWindow::hide()
@@ -222,19 +253,23 @@ void LyricsWindow::setText(const QByteArray &text, int highlightPercent)
 
 void LyricsWindow::redraw()
 {
-    // Presenting a wide translucent frame costs the X server far more than drawing it costs us, and the
-    // lyric step sets the same line twice a second: only a changed frame on a shown window is presented.
-    // The paint asks frame() for the pixels, so a hidden window draws its latest frame when shown.
-    if (m_window && m_window->isVisible() && !frameIsCurrent())
-        m_window->update();
+    // A hidden window draws its latest frame only when it is shown (the paint asks frame() for it).
+    if (m_window && m_window->isVisible())
+        frame();
 }
 
 const QImage &LyricsWindow::frame()
 {
-    if (!frameIsCurrent()) {
-        m_frame = drawLyricsFrame(m_content, QSize(m_windowWidth, m_windowHeight), devicePixelRatio());
-        m_frameContent = m_content;
-    }
+    // Presenting a wide translucent frame costs the window system far more than drawing it costs us, and
+    // the lyric step sets the same line twice a second: an unchanged frame is neither drawn nor presented
+    // again, and of a changed one only the part that changed is presented.
+    if (frameIsCurrent())
+        return m_frame;
+    QImage drawn = drawLyricsFrame(m_content, QSize(m_windowWidth, m_windowHeight), devicePixelRatio());
+    if (m_window && m_window->isVisible())
+        m_window->update(changedArea(m_frame, drawn));
+    m_frame = std::move(drawn);
+    m_frameContent = m_content;
     return m_frame;
 }
 

@@ -73,15 +73,15 @@ public:
 
     // Replaces the text (UTF-8) and the highlighted share, clamped to 0..100, and redraws.
     void setText(const QByteArray &text, int highlightPercent = 0);
-    // Brings the window's frame up to date with the text and look. A frame identical to the one shown is
-    // neither drawn nor presented again, and a hidden window draws only when it is shown.
+    // Brings the shown window's frame up to date with the text and look; a hidden window draws only when
+    // it is shown. A frame identical to the one shown is neither drawn nor presented again.
     void redraw();
 
     QString text() const { return m_content.text; }
     int highlightPercent() const { return m_content.highlightPercent; }
     const LyricsFrameContent &content() const { return m_content; }
     // The frame for the current text and look, at the size fixed when the window was created; drawn now
-    // if it is out of date.
+    // if it is out of date, and then presented where it changed if the window is shown.
     const QImage &frame();
 
 private:

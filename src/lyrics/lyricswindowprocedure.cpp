@@ -8,16 +8,44 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <functional>
+
+namespace {
+
+// Watches the application for the request to quit, which reaches only the application's own filters.
+class QuitWatcher : public QObject {
+public:
+    QuitWatcher(QObject *parent, std::function<void()> onQuit)
+        : QObject(parent)
+        , m_onQuit(std::move(onQuit))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Quit && watched == qGuiApp)
+            m_onQuit();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onQuit;
+};
+
+} // namespace
+
 LyricsWindowProcedure::LyricsWindowProcedure(LyricsWindow &lyrics, QWidget *window)
     : QObject(window)
     , m_lyrics(lyrics)
     , m_window(window)
 {
     window->installEventFilter(this);
-    // Logging out or shutting down must be able to close the window: the session manager asks the
-    // application to save its data first, and the program's own end passes through aboutToQuit.
+    // The end of the program or of the session must be able to close the window: quitting asks every
+    // window to close (and a refusal would cancel the quit), and the session manager asks the application
+    // to save its data before logging out or shutting down.
+    qGuiApp->installEventFilter(new QuitWatcher(this, [this] { allowClose(); }));
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &LyricsWindowProcedure::allowClose);
-    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, &LyricsWindowProcedure::allowClose);
 }
 
 bool LyricsWindowProcedure::eventFilter(QObject *watched, QEvent *event)
@@ -26,9 +54,9 @@ bool LyricsWindowProcedure::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
-            m_window->property(hitMoveProperty).toBool() && m_window->windowHandle())
-            m_window->windowHandle()->startSystemMove();
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        drag(static_cast<QMouseEvent *>(event));
         return false;
     case QEvent::Close:
         if (!m_window->property(noCloseProperty).toBool())
@@ -40,6 +68,24 @@ bool LyricsWindowProcedure::eventFilter(QObject *watched, QEvent *event)
         return true;
     default:
         return false;
+    }
+}
+
+void LyricsWindowProcedure::drag(const QMouseEvent *event)
+{
+    const QPoint pointer = event->globalPosition().toPoint();
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (event->button() != Qt::LeftButton || !m_window->property(hitMoveProperty).toBool())
+            return;
+        // The window manager moves the window where it can; without one, or with one that does not take
+        // the request, the window follows the pointer itself.
+        QWindow *native = m_window->windowHandle();
+        if (!native || !native->startSystemMove())
+            m_dragOffset = pointer - m_window->pos();
+    } else if (event->type() == QEvent::MouseMove && m_dragOffset && (event->buttons() & Qt::LeftButton)) {
+        m_window->move(pointer - *m_dragOffset);
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        m_dragOffset.reset();
     }
 }
 

@@ -2,6 +2,7 @@
 #include "lyrics/lyricswindowprocedure.h"
 
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
 
@@ -9,19 +10,36 @@
 
 namespace {
 
-// Counts the paints the window gets, that is the frames presented.
+// Counts the paints the window gets, that is the frames presented, and keeps the area of the last one.
 class PaintCounter : public QObject {
 public:
     explicit PaintCounter(QWidget *window) { window->installEventFilter(this); }
     int paints = 0;
+    QRect lastArea;
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        paints += event->type() == QEvent::Paint;
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            lastArea = static_cast<QPaintEvent *>(event)->rect();
+        }
         return false;
     }
 };
+
+// Where a frame is not transparent.
+QRect ink(const QImage &frame)
+{
+    QRect bounds;
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            if (qAlpha(frame.pixel(x, y)) > 0)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
 
 class LyricsWindowTest : public testing::Test {
 protected:
@@ -68,27 +86,35 @@ TEST_F(LyricsWindowTest, SecondCreateIsRefusedAndDestroyEndsTheWindow)
     EXPECT_TRUE(m_lyrics.createWindow(100, 100));
 }
 
-TEST_F(LyricsWindowTest, OrdinaryCloseIsRefusedUntilTheSessionEnds)
+TEST_F(LyricsWindowTest, CloseIsRefusedWhileNoCloseIsSet)
 {
     m_lyrics.setNoClose(true);
     m_lyrics.show();
     EXPECT_FALSE(m_window->close());
     EXPECT_TRUE(m_window->isVisible());
 
-    // The program's end (and the session manager's save request) lets the window go.
-    QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection);
+    m_lyrics.setNoClose(false);
     EXPECT_TRUE(m_window->close());
     EXPECT_FALSE(m_window->isVisible());
 }
 
-TEST_F(LyricsWindowTest, DraggingAndClosingFollowTheirSettings)
+TEST_F(LyricsWindowTest, LeftButtonDragsTheWindowWhileDragMoveIsSet)
 {
+    // Without a window manager (offscreen) the window follows the pointer itself.
+    m_lyrics.move(100, 300, 400, 100);
+    m_lyrics.show();
     EXPECT_TRUE(m_window->property(LyricsWindowProcedure::hitMoveProperty).toBool());
+    QTest::mousePress(m_window, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseMove(m_window, QPoint(80, 40));
+    QTest::mouseRelease(m_window, Qt::LeftButton, {}, QPoint(80, 40));
+    EXPECT_EQ(m_window->pos(), QPoint(130, 290));
+
     m_lyrics.setDragMove(false);
     EXPECT_FALSE(m_window->property(LyricsWindowProcedure::hitMoveProperty).toBool());
-    m_lyrics.setNoClose(false);
-    m_lyrics.show();
-    EXPECT_TRUE(m_window->close());
+    QTest::mousePress(m_window, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseMove(m_window, QPoint(90, 90));
+    QTest::mouseRelease(m_window, Qt::LeftButton, {}, QPoint(90, 90));
+    EXPECT_EQ(m_window->pos(), QPoint(130, 290));
 }
 
 TEST_F(LyricsWindowTest, TopmostChangesWithoutRecreatingTheWindow)
@@ -134,9 +160,12 @@ TEST_F(LyricsWindowTest, OnlyAChangedFrameIsPresented)
     QTest::qWait(50);
     EXPECT_EQ(counter.paints, shown);
 
+    // Only the area of the old and the new line is presented again.
+    const QRect before = ink(m_lyrics.frame());
     m_lyrics.setText("晨光照进窗");
     EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > shown; }));
     EXPECT_EQ(m_lyrics.frame(), drawLyricsFrame(m_lyrics.content(), m_lyrics.frame().size()));
+    EXPECT_EQ(counter.lastArea, before | ink(m_lyrics.frame()));
 }
 
 } // namespace
