@@ -6,11 +6,7 @@
 #include "lyrics/lyrictick.h"
 #include "wrappers/mediaplayer.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
-
-#include <optional>
 
 namespace {
 
@@ -73,16 +69,3 @@ void BM_LyricTick(benchmark::State &state)
 BENCHMARK(BM_LyricTick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
