@@ -9,7 +9,7 @@
 int main(int argc, char **argv)
 {
 #ifdef QUORIN_BENCH_GUI
-    // Widget benchmarks never need a display.
+    // Fonts, drawing and widgets need a GUI application, never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -3,6 +3,7 @@
 #include "app/edgedock.h"
 #include "app/globals.h"
 #include "app/startup.h"
+#include "lyrics/lyrictick.h"
 #include "platform/toolkit/widgets/desktopservices.h"
 #include "platform/toolkit/widgets/leftpresswatcher.h"
 #include "platform/toolkit/widgets/picturebox.h"
@@ -39,6 +40,7 @@ void MainWindow::wireHandlers()
     wireSongHandlers(m_session);
     wirePlaybackHandlers(m_session);
     wireFavouritesHandlers(m_session);
+    wireLyricsHandlers(m_session);
 }
 
 void MainWindow::onCreated()

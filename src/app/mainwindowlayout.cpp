@@ -182,25 +182,30 @@ void buildPlayerPanel(MainControls &c)
     c.favouritesPanelButton = pictureButton(p, "收藏按钮", {430, 81, 12, 40}, "favourites-tab", "收藏列表", false);
 }
 
+// The first state matches the desktop lyrics' default look, so a first close saves nothing the user did
+// not choose. The gear (设置) lies over the open panel, between the colour captions and the swatches.
 void buildSettingsPanel(MainControls &c)
 {
     QWidget *panel = c.settingsPanel = withRole(shapeBox(c.window, "外形框1", {settingsHome, -3, 248, 216}, false), "sidePanel");
     auto *g = c.settingsGroup = place(new QGroupBox(QStringLiteral("歌词设置"), panel), "设置分组框1", {8, 11, 234, 197});
     g->setFont(uiFont(defaultFontPx));
-    c.fontCaptions = captionColumn(g, "设置标签", {10, 24, 64, 84}, {"字体名称：", "字体大小：", "字体样式："});
+    c.fontCaptions = captionColumn(g, "设置标签", {6, 24, 64, 84}, {"字体名称：", "字体大小：", "字体样式："});
     c.fontFace = comboBox(g, "字体型号", {72, 20, 100, 22}, {"黑体", "楷体", "微软雅黑"});
+    c.fontFace->setCurrentIndex(2);
     c.fontSize = comboBox(g, "字体大小", {72, 44, 60, 22}, {"30", "40", "45", "50", "55", "60"});
+    c.fontSize->setCurrentIndex(3);
     c.fontBold = checkBox(g, "字体加粗", {72, 68, 76, 20});
+    c.fontBold->setChecked(true);
     c.fontItalic = checkBox(g, "字体倾斜", {150, 68, 76, 20});
     c.fontUnderline = checkBox(g, "字体下划线", {72, 88, 90, 20});
-    c.colourCaptions = captionColumn(g, "设置标签2", {10, 118, 64, 64},
+    c.colourCaptions = captionColumn(g, "设置标签2", {6, 118, 64, 64},
                                      {"文字颜色：", "文字边框：", "文字渐变：", "高亮颜色：", "高亮边框：", "高亮渐变："});
-    c.fillColour1 = colourPicker(g, "颜色选择器1", {72, 114, 40, 20}, 0x00FEE3);
-    c.fillColour2 = colourPicker(g, "颜色选择器2", {118, 114, 40, 20}, 0x00B133);
-    c.outlineColour = colourPicker(g, "颜色选择器3", {72, 138, 40, 20}, 0x000000);
-    c.fillMode = comboBox(g, "文字渐变", {72, 162, 86, 22}, {"无渐变", "两色渐变", "三色渐变"});
-    c.applySettingsButton = place(new QPushButton(QStringLiteral("设置"), g), "设置2", {165, 160, 69, 35});
-    c.applySettingsButton->setCursor(Qt::PointingHandCursor);
+    c.fillColour1 = colourPicker(g, "颜色选择器1", {92, 114, 40, 20}, 0x00FEE3);
+    c.fillColour2 = colourPicker(g, "颜色选择器2", {138, 114, 40, 20}, 0x00B133);
+    c.outlineColour = colourPicker(g, "颜色选择器3", {92, 138, 40, 20}, 0x000000);
+    c.fillMode = comboBox(g, "文字渐变", {72, 162, 84, 22}, {"无渐变", "两色渐变", "三色渐变"});
+    c.fillMode->setCurrentIndex(1);
+    c.applySettingsButton = place(new QPushButton(QStringLiteral("设置"), panel), "设置2", {165, 160, 69, 35});
 }
 
 void buildFavouritesPanel(MainControls &c)
@@ -238,12 +243,13 @@ MainControls buildMainWindow(QWidget *window)
     window->setWindowIcon(QIcon(QStringLiteral(":/icons/quorin.svg")));
     window->setGeometry(50, 50, narrowWidth, 240);
     // Later siblings lie on top: the player panel reaches under the favourites panel, and the settings
-    // panel slides over both.
+    // panel slides over both, under the gear that opens and closes it.
     buildPlayerPanel(c);
     buildFavouritesPanel(c);
     c.resumeButton = pictureButton(window, "继续播放", {310, 156, 30, 30}, "play", "继续播放", true, false);
-    c.settingsButton = pictureButton(window, "设置", {257, 118, 20, 20}, "settings", "歌词设置", true);
     buildSettingsPanel(c);
+    // Above the settings panel, so that a click on it closes the open panel.
+    c.settingsButton = pictureButton(window, "设置", {257, 118, 20, 20}, "settings", "歌词设置", true);
     c.dockTimer = timer(window, "时钟1", 100);
     c.hintTimer = timer(window, "时钟2", 0);
     c.playbackTimer = timer(window, "times", 0);

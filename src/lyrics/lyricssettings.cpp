@@ -3,40 +3,47 @@
 #include "app/mainwindowlayout.h"
 #include "app/session.h"
 #include "lyrics/lyricswindow.h"
+#include "platform/toolkit/eventwait.h"
 #include "platform/toolkit/inifile.h"
 #include "platform/toolkit/programdirectory.h"
+#include "platform/toolkit/textnumber.h"
 #include "platform/toolkit/widgets/colourpicker.h"
 #include "platform/toolkit/widgets/comboboxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 
 namespace {
 
 constexpr QByteArrayView section = "GECI";
 const QByteArray trueText = "真";
 const QByteArray falseText = "假";
-
-int toInt(const QByteArray &text)
-{
-    return static_cast<int>(text.trimmed().toDouble());
-}
+constexpr int applyWaitMs = 60;
 
 QByteArray flagText(const QCheckBox *box)
 {
     return box->isChecked() ? trueText : falseText;
 }
 
-void applyToLyricsWindow(Session &session)
+QByteArray currentItemText(const QComboBox *combo)
+{
+    return ComboBoxes::itemText(combo, combo->currentIndex());
+}
+
+void applyFont(Session &session)
 {
     const MainControls &c = session.controls;
-    LyricsWindow &window = session.lyricsWindow;
-    window.setFont(ComboBoxes::itemText(c.fontFace, c.fontFace->currentIndex()),
-                   toInt(ComboBoxes::itemText(c.fontSize, c.fontSize->currentIndex())), c.fontBold->isChecked(),
-                   c.fontItalic->isChecked(), c.fontUnderline->isChecked());
-    window.setTextColours(c.fillColour1->colour(), c.fillColour2->colour(), c.outlineColour->colour(),
-                          c.fillMode->currentIndex());
-    window.redraw();
+    session.lyricsWindow.setFont(currentItemText(c.fontFace), leadingInteger(currentItemText(c.fontSize)),
+                                 c.fontBold->isChecked(), c.fontItalic->isChecked(),
+                                 c.fontUnderline->isChecked());
+}
+
+void applyColours(Session &session)
+{
+    const MainControls &c = session.controls;
+    session.lyricsWindow.setTextColours(c.fillColour1->colour(), c.fillColour2->colour(),
+                                        c.outlineColour->colour(), c.fillMode->currentIndex());
 }
 
 } // namespace
@@ -51,17 +58,34 @@ void loadLyricsSettings(Session &session)
     if (!fileExists(lyricsSettingsPath()))
         return;
     const IniFile file(lyricsSettingsPath());
+    const auto number = [&file](QByteArrayView key) { return leadingInteger(file.value(section, key)); };
+    const auto flag = [&file](QByteArrayView key) { return file.value(section, key) == trueText; };
     const MainControls &c = session.controls;
-    ComboBoxes::setCurrentItem(c.fontFace, toInt(file.value(section, "字体型号")));
-    ComboBoxes::setCurrentItem(c.fontSize, toInt(file.value(section, "字体大小")));
-    c.fontBold->setChecked(file.value(section, "字体加粗") == trueText);
-    c.fontItalic->setChecked(file.value(section, "字体选中") == trueText);
-    c.fontUnderline->setChecked(file.value(section, "字体下划线") == trueText);
-    c.fillColour1->setColour(toInt(file.value(section, "文字颜色1")));
-    c.fillColour2->setColour(toInt(file.value(section, "文字颜色2")));
-    c.outlineColour->setColour(toInt(file.value(section, "文字颜色3")));
-    ComboBoxes::setCurrentItem(c.fillMode, toInt(file.value(section, "文字渐变")));
-    applyToLyricsWindow(session);
+    ComboBoxes::setCurrentItem(c.fontFace, number("字体型号"));
+    ComboBoxes::setCurrentItem(c.fontSize, number("字体大小"));
+    c.fontBold->setChecked(flag("字体加粗"));
+    c.fontItalic->setChecked(flag("字体选中"));
+    c.fontUnderline->setChecked(flag("字体下划线"));
+    c.fillColour1->setColour(number("文字颜色1"));
+    c.fillColour2->setColour(number("文字颜色2"));
+    c.outlineColour->setColour(number("文字颜色3"));
+    ComboBoxes::setCurrentItem(c.fillMode, number("文字渐变"));
+    applyFont(session);
+    applyColours(session);
+    session.lyricsWindow.redraw();
+}
+
+void applyLyricsSettings(Session &session)
+{
+    applyFont(session);
+    session.lyricsWindow.redraw();
+    waitWithEvents(applyWaitMs);
+    applyColours(session);
+    session.lyricsWindow.redraw();
+    waitWithEvents(applyWaitMs);
+    saveLyricsSettings(session);
+    QFrame *panel = session.controls.settingsPanel;
+    panel->move(settingsHome, panel->y());
 }
 
 void saveLyricsSettings(Session &session)

@@ -1,91 +1,175 @@
 #include "lyrics/lyricswindow.h"
 
-#include <QCloseEvent>
+#include "lyrics/lyricsfont.h"
+#include "lyrics/lyricswindowprocedure.h"
+
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QScreen>
-#include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
+
 constexpr int defaultHeight = 150;
+constexpr auto windowTitle = "PelorLyricsWindow";
+constexpr Qt::WindowFlags windowFlags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+
+QRect workArea()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The smallest rectangle, in logical pixels, outside which two frames are alike; all of `after` when they
+// differ in size or ratio. A new line changes only the text's own area of the wide frame, and presenting
+// that area alone spares the window system most of the work.
+QRect changedArea(const QImage &before, const QImage &after)
+{
+    const qreal ratio = after.devicePixelRatio();
+    const QRect whole(QPoint(0, 0), after.deviceIndependentSize().toSize());
+    if (before.size() != after.size() || before.format() != after.format() || before.devicePixelRatio() != ratio)
+        return whole;
+    QRect changed;
+    const qsizetype rowBytes = qsizetype(after.width()) * 4;
+    for (int y = 0; y < after.height(); ++y) {
+        const auto *old = reinterpret_cast<const quint32 *>(before.constScanLine(y));
+        const auto *now = reinterpret_cast<const quint32 *>(after.constScanLine(y));
+        if (std::memcmp(old, now, rowBytes) == 0)
+            continue;
+        int left = 0;
+        while (old[left] == now[left])
+            ++left;
+        int right = after.width() - 1;
+        while (old[right] == now[right])
+            --right;
+        changed |= QRect(left, y, right - left + 1, 1);
+    }
+    return QRectF(QPointF(changed.topLeft()) / ratio, QSizeF(changed.size()) / ratio).toAlignedRect() & whole;
+}
+
+std::optional<QRgb> outlineArgb(int outlineColour)
+{
+    if (outlineColour == -1)
+        return std::nullopt;
+    return toArgb(outlineColour, 0, false);
+}
+
 } // namespace
 
-// The native window: frameless, translucent, always on top, without a taskbar entry. A left-button press
-// starts a system move while dragging is on; an ordinary close is refused while no-close is on.
-class LyricsWindow::Surface : public QWidget {
-public:
-    Surface()
-        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    {
-        setWindowTitle(QStringLiteral("PelorLyricsWindow"));
-        setAttribute(Qt::WA_TranslucentBackground);
-        setAttribute(Qt::WA_ShowWithoutActivating);
-    }
-
-    bool dragMove = false;
-    bool noClose = false;
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton && dragMove && windowHandle())
-            windowHandle()->startSystemMove();
-    }
-    void closeEvent(QCloseEvent *event) override
-    {
-        if (noClose && !qGuiApp->isSavingSession())
-            event->ignore();
-        else
-            event->accept();
-    }
-};
-
 LyricsWindow::LyricsWindow() = default;
-LyricsWindow::~LyricsWindow() = default;
 
-bool LyricsWindow::createWindow(int width, int height)
+LyricsWindow::~LyricsWindow()
+{
+    if (m_windowIsOwn)
+        delete m_window.data();
+    else if (m_window)
+        delete m_window->findChild<LyricsWindowProcedure *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+bool LyricsWindow::createWindow(std::optional<int> width, std::optional<int> height)
 {
     if (isCreated())
         return false;
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect workArea = screen ? screen->availableGeometry() : QRect();
-    const int w = width >= 0 ? width : workArea.width();
-    const int h = height >= 0 ? height : defaultHeight;
-    m_window = std::make_unique<Surface>();
-    m_window->setGeometry((workArea.width() - w) / 2, workArea.bottom() + 1 - h, w, h);
-    m_window->dragMove = true;
+    const QRect area = workArea();
+    m_windowWidth = std::max(width.value_or(area.width()), 0);
+    m_windowHeight = std::max(height.value_or(defaultHeight), 0);
+    auto *window = new QWidget(nullptr, windowFlags);
+    window->setWindowTitle(QString::fromLatin1(windowTitle));
+    window->setAttribute(Qt::WA_TranslucentBackground);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    // Centred as if the work area began at the screen's left edge; a panel on the left shifts nothing.
+    window->setGeometry((area.width() - m_windowWidth) / 2, area.y() + area.height() - m_windowHeight,
+                        m_windowWidth, m_windowHeight);
+    // The native window exists from here on, hidden, so other programs can find it before it is shown.
+    if (!attachWindow(window->winId())) {
+        delete window;
+        return false;
+    }
+    m_windowIsOwn = true;
+    m_frameContent.reset();
+    setDragMove(true);
     return true;
 }
 
-bool LyricsWindow::isCreated() const
+bool LyricsWindow::attachWindow(WId window)
 {
-    return m_window != nullptr;
+    QWidget *widget = QWidget::find(window);
+    if (!widget || isCreated())
+        return false;
+    m_window = widget;
+    m_windowIsOwn = false;
+    if (!widget->findChild<LyricsWindowProcedure *>(QString(), Qt::FindDirectChildrenOnly))
+        new LyricsWindowProcedure(*this, widget);
+    initGraphics();
+    return true;
 }
 
-QWidget *LyricsWindow::handle() const
+bool LyricsWindow::destroy()
 {
-    return m_window.get();
+    if (!isCreated())
+        return false;
+    delete m_window.data();
+    m_windowIsOwn = false;
+    return true;
 }
 
-void LyricsWindow::setDragMove(bool enabled)
+void LyricsWindow::initGraphics()
 {
-    if (m_window)
-        m_window->dragMove = enabled;
+    if (m_graphicsReady)
+        return;
+    m_graphicsReady = true;
+    setFont("", 50, true, false, false);
+    setBackground(0, 0, false);
+    setShadow(0x000000, 150, 2, false);
+    setTextColours(0x00FEE3, 0x00B133, 0x000000, 1);
+    setHighlightColours(0x1483FE, 0x00FFFF, 0x000000, 1);
 }
 
-void LyricsWindow::setNoClose(bool enabled)
+void LyricsWindow::setFont(const QByteArray &face, int pixelSize, bool bold, bool italic, bool underline)
 {
-    if (m_window)
-        m_window->noClose = enabled;
+    const int style = (bold ? FontBold : 0) | (italic ? FontItalic : 0) | (underline ? FontUnderline : 0);
+    m_content.font = makeFontFromList(lyricsFaceList(QString::fromUtf8(face)), pixelSize, style);
+}
+
+void LyricsWindow::setBackground(int colour, int alpha, bool redrawNow)
+{
+    m_content.backgroundBrush = alpha > 0 ? std::optional(toArgb(colour, alpha, true)) : std::nullopt;
+    if (redrawNow && isCreated())
+        redraw();
+}
+
+void LyricsWindow::setShadow(int colour, int alpha, int offset, bool redrawNow)
+{
+    m_content.shadowOffset = std::max(offset, 0);
+    m_content.shadowBrush =
+        alpha > 0 && m_content.shadowOffset > 0 ? std::optional(toArgb(colour, alpha, true)) : std::nullopt;
+    if (redrawNow && isCreated())
+        redraw();
+}
+
+void LyricsWindow::setTextColours(int colour1, int colour2, int outlineColour, int fillMode)
+{
+    m_content.textColours = {toArgb(colour1, 0, false), toArgb(colour2, 0, false)};
+    m_content.textGradient = fillMode;
+    m_content.textPen = outlineArgb(outlineColour);
+}
+
+void LyricsWindow::setHighlightColours(int colour1, int colour2, int outlineColour, int fillMode)
+{
+    m_content.highlightColours = {toArgb(colour1, 0, false), toArgb(colour2, 0, false)};
+    m_content.highlightGradient = fillMode;
+    m_content.highlightPen = outlineArgb(outlineColour);
 }
 
 void LyricsWindow::show()
 {
-    if (m_window)
-        m_window->show();
+    if (!m_window)
+        return;
+    // Brought up to date while still hidden, so the first paint finds it ready.
+    frame();
+    m_window->show();
 }
 
 void LyricsWindow::hide()
@@ -94,39 +178,112 @@ void LyricsWindow::hide()
         m_window->hide();
 }
 
+void LyricsWindow::move(std::optional<int> x, std::optional<int> y, std::optional<int> width,
+                        std::optional<int> height, [[maybe_unused]] bool noRedraw)
+{
+    // Qt repaints only what a move uncovers, from the frame it keeps, so there is no redraw to hold back.
+    if (!m_window)
+        return;
+    const QRect current = m_window->geometry();
+    m_window->setGeometry(x.value_or(current.x()), y.value_or(current.y()), width.value_or(current.width()),
+                          height.value_or(current.height()));
+}
+
+int LyricsWindow::width() const
+{
+    return m_window ? m_window->width() : 0;
+}
+
+int LyricsWindow::height() const
+{
+    return m_window ? m_window->height() : 0;
+}
+
+int LyricsWindow::top() const
+{
+    return m_window ? m_window->y() : 0;
+}
+
+int LyricsWindow::left() const
+{
+    return m_window ? m_window->x() : 0;
+}
+
+WId LyricsWindow::handle() const
+{
+    return m_window ? m_window->winId() : 0;
+}
+
+bool LyricsWindow::isCreated() const
+{
+    return !m_window.isNull();
+}
+
+void LyricsWindow::setTopmost(bool topmost)
+{
+    if (!m_window)
+        return;
+    Qt::WindowFlags flags = m_window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    // QWidget::setWindowFlags would recreate the native window and hide it; tell the window system
+    // directly and only record the flags on the widget.
+    m_window->overrideWindowFlags(flags);
+    if (QWindow *native = m_window->windowHandle())
+        native->setFlags(flags);
+}
+
+void LyricsWindow::setDragMove(bool enabled)
+{
+    if (m_window)
+        m_window->setProperty(LyricsWindowProcedure::hitMoveProperty, enabled);
+}
+
+void LyricsWindow::setNoClose(bool enabled)
+{
+    if (m_window)
+        m_window->setProperty(LyricsWindowProcedure::noCloseProperty, enabled);
+}
+
 void LyricsWindow::setText(const QByteArray &text, int highlightPercent)
 {
-    m_text = QString::fromUtf8(text);
-    m_highlightPercent = std::clamp(highlightPercent, 0, 100);
+    m_content.text = QString::fromUtf8(text);
+    m_content.highlightPercent = std::clamp(highlightPercent, 0, 100);
     redraw();
 }
 
 void LyricsWindow::redraw()
 {
-    if (m_window)
-        m_window->update();
+    // A hidden window draws its latest frame only when it is shown (the paint asks frame() for it).
+    if (m_window && m_window->isVisible())
+        frame();
 }
 
-void LyricsWindow::setFont(const QByteArray &face, int pixelSize, bool bold, bool italic, bool underline)
+const QImage &LyricsWindow::frame()
 {
-    m_font = QFont();
-    m_font.setFamilies({QString::fromUtf8(face), QStringLiteral("微软雅黑"), QStringLiteral("楷体"),
-                        QStringLiteral("黑体"), QStringLiteral("宋体"), QStringLiteral("Tahoma")});
-    if (pixelSize > 0)
-        m_font.setPixelSize(pixelSize);
-    m_font.setBold(bold);
-    m_font.setItalic(italic);
-    m_font.setUnderline(underline);
+    // Presenting a wide translucent frame costs the window system far more than drawing it costs us, and
+    // the lyric step sets the same line twice a second: an unchanged frame is neither drawn nor presented
+    // again, and of a changed one only the part that changed is presented.
+    if (frameIsCurrent())
+        return m_frame;
+    QImage drawn = drawLyricsFrame(m_content, QSize(m_windowWidth, m_windowHeight), devicePixelRatio());
+    if (m_window && m_window->isVisible())
+        m_window->update(changedArea(m_frame, drawn));
+    m_frame = std::move(drawn);
+    m_frameContent = m_content;
+    return m_frame;
 }
 
-void LyricsWindow::setTextColours(int colour1, int colour2, int outlineColour, int fillMode)
+bool LyricsWindow::frameIsCurrent() const
 {
-    m_fillColours = {colour1, colour2};
-    m_outlineColour = outlineColour;
-    m_fillMode = fillMode;
+    return m_frameContent == m_content && m_frame.devicePixelRatio() == devicePixelRatio();
+}
+
+qreal LyricsWindow::devicePixelRatio() const
+{
+    return m_window ? m_window->devicePixelRatioF() : 1.0;
 }
 
 void registerLyricsWindowClass()
 {
-    // Nothing to register with Qt: the window's class is Surface.
+    lyricsFaceList(QString());
 }

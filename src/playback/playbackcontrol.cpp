@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/mainwindowlayout.h"
 #include "app/session.h"
+#include "lyrics/lyrictick.h"
 #include "platform/toolkit/widgets/desktopservices.h"
 #include "platform/toolkit/widgets/picturebox.h"
 #include "radio/songchange.h"
@@ -50,17 +51,19 @@ QString volumeHint(const MainControls &c)
     return QStringLiteral("音量：%1").arg(c.volumeSlider->value());
 }
 
-void showProgress(Session &session)
+// Returns the played time as the label shows it, the key of the lyric step.
+QByteArray showProgress(Session &session)
 {
     MediaPlayer &player = *session.globals.player;
     MainControls &c = session.controls;
     const int position = truncatedToInt(player.position());
     const int duration = truncatedToInt(player.duration());
-    c.timeLabel->setText(
-        QString::fromUtf8(MediaPlayer::formatTime(position) + " | " + MediaPlayer::formatTime(duration)));
+    const QByteArray positionText = MediaPlayer::formatTime(position);
+    c.timeLabel->setText(QString::fromUtf8(positionText + " | " + MediaPlayer::formatTime(duration)));
     // Not clamped: a position past the duration draws past the grey bar.
     const double share = duration > 0 ? static_cast<double>(position) / static_cast<double>(duration) : 0.0;
     c.progressBar->resize(static_cast<int>(share * progressWidth), c.progressBar->height());
+    return positionText;
 }
 
 } // namespace
@@ -126,6 +129,6 @@ void playbackTick(Session &session)
         DesktopServices::setTimerPeriod(session.controls.playbackTimer, 0);
         fetchPlaylistAndPlay(session);
     } else if (state == statePlaying) {
-        showProgress(session);
+        lyricTick(session, showProgress(session));
     }
 }

@@ -1,26 +1,12 @@
 #include "wrappers/mediaplayer.h"
 
 #include "platform/automation/comapartment.h"
+#include "platform/toolkit/textnumber.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-// Text to number as everywhere in the program: the leading decimal number, 0 when there is none.
-qint64 leadingInteger(QByteArrayView text)
-{
-    qsizetype i = 0;
-    bool negative = false;
-    if (!text.isEmpty() && (text[0] == '-' || text[0] == '+')) {
-        negative = text[0] == '-';
-        i = 1;
-    }
-    qint64 value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = value * 10 + (text[i] - '0');
-    return negative ? -value : value;
-}
 
 QByteArray twoDigits(qint64 value)
 {

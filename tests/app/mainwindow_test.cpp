@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, CreatedHandlerSetsTheFirstState)
 
 TEST_F(MainWindowTest, DesktopLyricsWindowExistsHiddenWithTheWelcome)
 {
-    const QWidget *lyrics = m_window.session().lyricsWindow.handle();
+    const QWidget *lyrics = QWidget::find(m_window.session().lyricsWindow.handle());
     ASSERT_NE(lyrics, nullptr);
     EXPECT_FALSE(lyrics->isVisible());
     EXPECT_EQ(lyrics->windowTitle(), "PelorLyricsWindow");

@@ -82,6 +82,15 @@ TEST_F(ProgressTest, TickShowsTimeAndBarOfAPlayingSong)
     }
 }
 
+TEST_F(ProgressTest, TickShowsTheLyricLineOfThePlayedSecond)
+{
+    m_app.globals().lyricsAnswer = R"({"lyric":"[10:05.00]第十分钟\r\n[10:06.00]下一句\r\n"})";
+    g_fake->controls.position = 605.9;
+    g_fake->media.duration = 700;
+    playbackTick(m_window.session());
+    EXPECT_EQ(c.lyricLabel->text(), "第十分钟");
+}
+
 TEST_F(ProgressTest, PausedPlayerLeavesTheDisplayAlone)
 {
     g_fake->state = 2;

@@ -6,7 +6,6 @@
 ColourPicker::ColourPicker(QWidget *parent)
     : QToolButton(parent)
 {
-    setCursor(Qt::PointingHandCursor);
     connect(this, &QToolButton::clicked, this, &ColourPicker::chooseColour);
 }
 
