@@ -2,7 +2,8 @@
 
 #include "objects/dictionarytext.h"
 #include "objects/regexobject.h"
-#include "objects/textnumber.h"
+#include "objects/numberformat.h"
+#include "platform/toolkit/textnumber.h"
 
 #include <QCoreApplication>
 

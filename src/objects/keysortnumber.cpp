@@ -1,7 +1,8 @@
 #include "objects/keysortnumber.h"
 
 #include "objects/pinyininitials.h"
-#include "objects/textnumber.h"
+#include "objects/numberformat.h"
+#include "platform/toolkit/textnumber.h"
 #include "platform/toolkit/legacytext.h"
 
 namespace {

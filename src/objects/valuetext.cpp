@@ -1,6 +1,6 @@
 #include "objects/valuetext.h"
 
-#include "objects/textnumber.h"
+#include "objects/numberformat.h"
 
 #include <QDateTime>
 

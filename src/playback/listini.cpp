@@ -1,13 +1,13 @@
 #include "playback/listini.h"
 
 #include "platform/toolkit/inifile.h"
+#include "platform/toolkit/textnumber.h"
 #include "platform/toolkit/widgets/colourpicker.h"
 #include "platform/toolkit/widgets/reportlist.h"
 
 #include <QHeaderView>
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
 
@@ -31,15 +31,10 @@ QByteArray flag(bool set)
     return set ? "1" : "0";
 }
 
-// Text to number as everywhere in the program (the leading decimal number, 0 when there is none), held
-// within 0..limit.
+// Text to number as everywhere in the program, held within 0..limit.
 int boundedNumber(QByteArrayView text, int limit)
 {
-    int value = 0;
-    const std::from_chars_result result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        return text.startsWith('-') ? 0 : limit;
-    return std::clamp(value, 0, limit);
+    return std::clamp(leadingInteger(text), 0, limit);
 }
 
 // Border style numbers: 0 none, 1 flat line, 2 sunken, 3 raised.

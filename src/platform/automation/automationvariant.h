@@ -1,19 +1,13 @@
 #pragma once
 
+#include "platform/toolkit/textnumber.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QMetaType>
 #include <QVariant>
 
 class AutomationObject;
-
-// A number read from an object as an integer, truncated toward zero; 0 when it does not fit (or is NaN).
-constexpr int truncatedToInt(double number)
-{
-    if (!(number > -2147483649.0 && number < 2147483648.0))
-        return 0;
-    return static_cast<int>(number);
-}
 
 // The error value a member may give in place of a result; `code` is the member's own error number.
 struct AutomationError {

@@ -1,6 +1,9 @@
 #include "platform/toolkit/textnumber.h"
 
-#include <limits>
+#include <QByteArray>
+
+#include <clocale>
+#include <cstdlib>
 
 namespace {
 
@@ -11,24 +14,20 @@ bool isDigit(char c)
 
 } // namespace
 
-int leadingInteger(QByteArrayView text)
+double leadingNumber(QByteArrayView text)
 {
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        ++i;
-    // Truncation toward zero of a decimal is its integer digits, so the fraction is never read.
-    constexpr qint64 limit = qint64(std::numeric_limits<int>::max()) + 1;
-    qint64 magnitude = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > limit)
-            return 0;
-    }
-    const qint64 value = negative ? -magnitude : magnitude;
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+    while (text.startsWith(' ') || text.startsWith('\t'))
+        text = text.sliced(1);
+    const bool negative = text.startsWith('-');
+    if (negative || text.startsWith('+'))
+        text = text.sliced(1);
+    // strtod also reads "inf", "nan", more blanks and hexadecimal, none of which is a decimal number here.
+    const bool startsNumber =
+        !text.isEmpty() && (isDigit(text[0]) || (text.size() > 1 && text[0] == '.' && isDigit(text[1])));
+    if (!startsNumber || text.startsWith("0x") || text.startsWith("0X"))
         return 0;
-    return static_cast<int>(value);
+    // A decimal point whatever the program's locale; beyond the range of a double the result is infinite.
+    static const locale_t cNumbers = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
+    const double number = strtod_l(text.toByteArray().constData(), nullptr, cNumbers);
+    return negative ? -number : number;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TEST(LeadingInteger, ReadsTheLeadingDecimalNumberTruncated)
@@ -18,7 +20,10 @@ TEST(LeadingInteger, ReadsTheLeadingDecimalNumberTruncated)
         {"12.9", 12},
         {"-12.9", -12},
         {"-0.5", 0},
-        {"1e10", 1},
+        {"1e10", 0},
+        {"1.5e3x", 1500},
+        {"0x10", 0},
+        {".5", 0},
         {"abc", 0},
         {"", 0},
         {"inf", 0},
@@ -33,6 +38,20 @@ TEST(LeadingInteger, ReadsTheLeadingDecimalNumberTruncated)
     };
     for (const auto &c : cases)
         EXPECT_EQ(leadingInteger(c.text), c.expected) << c.text;
+}
+
+TEST(LeadingNumber, ReadsSignDigitsFractionAndExponent)
+{
+    static const struct {
+        const char *text;
+        double expected;
+    } cases[] = {
+        {"2.75", 2.75}, {"-2.75x", -2.75}, {" \t.5", 0.5}, {"1e+20", 1e20}, {"49.048", 49.048},
+        {"abc", 0},     {"inf", 0},        {"nan", 0},     {"0x1p3", 0},    {"+", 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.expected) << c.text;
+    EXPECT_TRUE(std::isinf(leadingNumber("1e999")));
 }
 
 } // namespace
