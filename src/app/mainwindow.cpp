@@ -44,6 +44,16 @@ void MainWindow::onCreated()
     runCreatedSteps(m_session);
 }
 
+void MainWindow::bringToFront()
+{
+    const QPoint target = undockedPosition(frameGeometry(), DesktopServices::screenSize());
+    if (target != frameGeometry().topLeft())
+        DesktopServices::moveWindow(this, target.x(), target.y());
+    showNormal();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     willBeDestroyed();

@@ -42,4 +42,30 @@ INSTANTIATE_TEST_SUITE_P(
         DockCase{"TopRightCornerBecomesTopDocked", {1600, -10}, {100, 800}, {1920 - W - 1, 3 - H}}),
     [](const testing::TestParamInfo<DockCase> &param) { return param.param.name; });
 
+struct UndockCase {
+    const char *name;
+    QPoint window;
+    QPoint expected;
+};
+
+class UndockTest : public testing::TestWithParam<UndockCase> {};
+
+// Wherever a window hides, it comes back in view and the next docking tick, with the pointer away from
+// every edge, leaves it there.
+TEST_P(UndockTest, BringsTheWindowIntoViewWhereDockingLeavesIt)
+{
+    const UndockCase &c = GetParam();
+    const QPoint shown = undockedPosition(QRect(c.window, QSize(W, H)), screen);
+    EXPECT_EQ(shown, c.expected);
+    EXPECT_EQ(edgeDock(QRect(shown, QSize(W, H)), screen, {960, 1000}), shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UndockTest,
+                         testing::Values(UndockCase{"Free", {500, 300}, {500, 300}},
+                                         UndockCase{"HiddenAtTop", {500, 3 - H}, {500, 1}},
+                                         UndockCase{"HiddenAtLeft", {3 - W, 300}, {1, 300}},
+                                         UndockCase{"HiddenAtRight", {1917, 300}, {1920 - W - 1, 300}},
+                                         UndockCase{"BelowTheScreen", {500, 2000}, {500, 1080 - H}}),
+                         [](const testing::TestParamInfo<UndockCase> &param) { return param.param.name; });
+
 } // namespace
