@@ -134,7 +134,8 @@ void MainWindow::onDockTick()
 {
     if (!isVisible())
         return;
-    const QPoint target = edgeDock(frameGeometry(), DesktopServices::screenSize(), DesktopServices::cursorPosition());
+    const QPoint target =
+        edgeDock(frameGeometry(), DesktopServices::screenSize(), DesktopServices::cursorPosition());
     if (target != frameGeometry().topLeft())
         DesktopServices::moveWindow(this, target.x(), target.y());
 }

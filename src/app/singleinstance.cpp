@@ -35,8 +35,10 @@ QString instanceName(const QString &settingsDirectory)
 
 SingleInstance::SingleInstance(const QString &settingsDirectory, QObject *parent)
     : QObject(parent)
-    , m_socketPath(runtimeDirectory() + QLatin1Char('/') + instanceName(settingsDirectory) + QStringLiteral(".sock"))
-    , m_lock(runtimeDirectory() + QLatin1Char('/') + instanceName(settingsDirectory) + QStringLiteral(".lock"))
+    , m_socketPath(runtimeDirectory() + QLatin1Char('/') + instanceName(settingsDirectory) +
+                   QStringLiteral(".sock"))
+    , m_lock(runtimeDirectory() + QLatin1Char('/') + instanceName(settingsDirectory) +
+             QStringLiteral(".lock"))
 {
     // Only a dead owner makes the lock stale, never its age: an instance may run for weeks.
     m_lock.setStaleLockTime(0);
