@@ -1,5 +1,7 @@
 #include "app/edgedock.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int strip = 3;
@@ -35,4 +37,14 @@ QPoint edgeDock(QRect window, QSize screen, QPoint cursor)
     if (L() >= SW - W && 0 < T() && T() < SH - H && (MY < T() || MY > T() + H || MX < SW - W))
         window.moveLeft(SW - strip);
     return window.topLeft();
+}
+
+QPoint undockedPosition(QRect window, QSize screen)
+{
+    const int rightmost = screen.width() - window.width() - 1;
+    const int lowest = screen.height() - window.height();
+    // On a screen smaller than the window the top-left edges win.
+    const int left = std::max(1, std::min(window.left(), rightmost));
+    const int top = std::max(1, std::min(window.top(), lowest));
+    return {left, top};
 }

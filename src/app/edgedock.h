@@ -9,3 +9,8 @@
 // `window` is its outer rectangle on the screen, `screen` the primary screen's size, `cursor` the pointer.
 // Returns the window's new top-left corner (its old one when nothing applies).
 QPoint edgeDock(QRect window, QSize screen, QPoint cursor);
+
+// Where a window goes to come fully into view: on the screen and one pixel clear of the top, left and
+// right edges, so that the next docking step does not hide it again at once. A window already clear of
+// them stays where it is.
+QPoint undockedPosition(QRect window, QSize screen);

@@ -1,7 +1,9 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
+#include "app/singleinstance.h"
 #include "app/terminationsignals.h"
 #include "platform/toolkit/endofprogram.h"
+#include "platform/toolkit/programdirectory.h"
 
 #include <QApplication>
 
@@ -11,7 +13,8 @@ namespace {
 // user chose a platform.
 void preferXcbOnWayland()
 {
-    const bool wayland = qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    const bool wayland =
+        qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
     if (wayland && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
@@ -25,6 +28,12 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("quorin"));
     QApplication::setDesktopFileName(QStringLiteral("quorin"));
 
+    // A second start with the same settings brings the running Quorin forward and leaves without
+    // touching a file or the speakers.
+    SingleInstance instance(programDirectory());
+    if (!instance.claim())
+        return instance.askRunningToShow() ? 0 : 1;
+
     Application quorin;
     TerminationSignals terminationSignals([&quorin] {
         if (MainWindow *window = quorin.mainWindow())
@@ -32,7 +41,8 @@ int main(int argc, char **argv)
         else
             QApplication::quit();
     });
-    quorin.openMainWindow();
+    MainWindow &window = quorin.openMainWindow();
+    QObject::connect(&instance, &SingleInstance::showRequested, &window, &MainWindow::bringToFront);
     QApplication::exec();
     runEndOfProgramRoutine();
     return 0;

@@ -48,6 +48,16 @@ void MainWindow::onCreated()
     runCreatedSteps(m_session);
 }
 
+void MainWindow::bringToFront()
+{
+    const QPoint target = undockedPosition(frameGeometry(), DesktopServices::screenSize());
+    if (target != frameGeometry().topLeft())
+        DesktopServices::moveWindow(this, target.x(), target.y());
+    showNormal();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     willBeDestroyed();
@@ -128,7 +138,8 @@ void MainWindow::onDockTick()
 {
     if (!isVisible())
         return;
-    const QPoint target = edgeDock(frameGeometry(), DesktopServices::screenSize(), DesktopServices::cursorPosition());
+    const QPoint target =
+        edgeDock(frameGeometry(), DesktopServices::screenSize(), DesktopServices::cursorPosition());
     if (target != frameGeometry().topLeft())
         DesktopServices::moveWindow(this, target.x(), target.y());
 }

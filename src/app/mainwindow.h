@@ -16,6 +16,8 @@ public:
 
     // The created handler: runs once, after the controls exist and before the message loop.
     void onCreated();
+    // Shows the window in front of the others, brought back in full when it hides at a screen edge.
+    void bringToFront();
 
 protected:
     // The will-be-destroyed handler runs here, then the program's message loop ends.

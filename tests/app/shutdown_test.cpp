@@ -13,11 +13,13 @@ namespace {
 // Starts the real program headless, with its own settings directory and no reachable service.
 class RunningQuorin {
 public:
-    RunningQuorin()
+    // Runs on a settings home of its own, or on the one given.
+    explicit RunningQuorin(const QString &configHome = {})
+        : m_configHome(configHome.isEmpty() ? m_config.path() : configHome)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("XDG_CONFIG_HOME", m_config.path());
+        env.insert("XDG_CONFIG_HOME", m_configHome);
         env.insert("QUORIN_API_ROOT", "http://127.0.0.1:1");
         m_process.setProcessEnvironment(env);
         m_process.start(QUORIN_BINARY, {});
@@ -31,10 +33,12 @@ public:
     }
 
     QProcess &process() { return m_process; }
-    QString settingsFile() const { return m_config.path() + "/quorin/gcsz.ini"; }
+    QString configHome() const { return m_configHome; }
+    QString settingsFile() const { return m_configHome + "/quorin/gcsz.ini"; }
 
 private:
     QTemporaryDir m_config;
+    QString m_configHome;
     QProcess m_process;
 };
 
@@ -57,5 +61,19 @@ TEST_P(ShutdownTest, SignalClosesTheWindowWhichSavesTheSettings)
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, ShutdownTest, testing::Values(SIGTERM, SIGINT, SIGHUP));
+
+TEST(SecondStartTest, LeavesAtOnceWithoutWritingAFile)
+{
+    RunningQuorin first;
+    ASSERT_TRUE(first.process().waitForStarted());
+    QTest::qWait(1500);
+
+    RunningQuorin second(first.configHome());
+    ASSERT_TRUE(second.process().waitForFinished(10000));
+    EXPECT_EQ(second.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.process().exitCode(), 0);
+    EXPECT_EQ(first.process().state(), QProcess::Running);
+    EXPECT_FALSE(QFile::exists(first.settingsFile()));
+}
 
 } // namespace
