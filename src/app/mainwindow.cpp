@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QShortcut>
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
@@ -41,6 +42,27 @@ void MainWindow::wireHandlers()
     wirePlaybackHandlers(m_session);
     wireFavouritesHandlers(m_session);
     wireLyricsHandlers(m_session);
+    wireKeys();
+}
+
+// The keys a player answers to while the window has focus. Each clicks its control or runs the control's
+// handler, so every rule of that handler applies.
+void MainWindow::wireKeys()
+{
+    MainControls &c = m_controls;
+    const auto onKeys = [this](std::initializer_list<QKeySequence> keys,
+                               const std::function<void()> &handler) {
+        for (const QKeySequence &key : keys)
+            connect(new QShortcut(key, this), &QShortcut::activated, this, handler);
+    };
+    onKeys({Qt::Key_Space}, [&c] { (c.pauseButton->isHidden() ? c.resumeButton : c.pauseButton)->click(); });
+    onKeys({Qt::Key_Right, QKeySequence(Qt::CTRL | Qt::Key_N)}, [&c] { c.nextButton->click(); });
+    onKeys({QKeySequence::Copy}, [this] { onTitlePressed(); });
+    onKeys({Qt::Key_L}, [&c] { c.lyricsButton->click(); });
+    onKeys({Qt::Key_Escape}, [&c] {
+        if (c.settingsPanel->x() == settingsOpen)
+            c.settingsButton->click();
+    });
 }
 
 void MainWindow::onCreated()

@@ -25,6 +25,7 @@ protected:
 
 private:
     void wireHandlers();
+    void wireKeys();
     void tidyUp();
     void onLyricLabelPressed();
     void onPlayerPanelPressed();

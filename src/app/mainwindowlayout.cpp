@@ -152,6 +152,7 @@ void buildPlayerPanel(MainControls &c)
 {
     QWidget *p = c.playerPanel = withRole(shapeBox(c.window, "音乐播放外形框", {-16, -1, 649, 217}), "panel");
     c.titleLabel = label(p, "标签1", {34, 41, 263, 46}, uiFont(21, true), "Quorin");
+    c.titleLabel->setToolTip(QStringLiteral("点击复制歌曲信息（Ctrl+C）"));
     c.lyricLabel = withRole(label(p, "标签2", {34, 86, 263, 24}, uiFont(14, true), "当前暂无歌词"), "accent");
     c.timeLabel = withRole(label(p, "标签3", {36, 119, 80, 20}, uiFont(12, true), "00:00/00:00"), "secondary");
     c.bitRateLabel = withRole(label(p, "标签4", {180, 120, 56, 20}, uiFont(12), "128kbs"), "secondary");
@@ -173,9 +174,9 @@ void buildPlayerPanel(MainControls &c)
     c.volumeSlider->setPageStep(5);
     c.volumeSlider->setSingleStep(1);
     c.volumeButton = pictureButton(p, "音量", {111, 118, 20, 20}, "volume", "音量", true);
-    c.lyricsButton = pictureButton(p, "歌词显示", {245, 120, 20, 19}, "lyrics", "桌面歌词", true);
-    c.pauseButton = pictureButton(p, "暂停按钮", {326, 157, 30, 30}, "pause", "暂停", true);
-    c.nextButton = pictureButton(p, "下一曲", {379, 157, 30, 30}, "next", "下一曲", true);
+    c.lyricsButton = pictureButton(p, "歌词显示", {245, 120, 20, 19}, "lyrics", "桌面歌词（L）", true);
+    c.pauseButton = pictureButton(p, "暂停按钮", {326, 157, 30, 30}, "pause", "暂停（空格）", true);
+    c.nextButton = pictureButton(p, "下一曲", {379, 157, 30, 30}, "next", "下一曲（→ 或 Ctrl+N）", true);
     c.similarButton = pictureButton(p, "相似歌曲", {272, 157, 30, 30}, "similar", "相似歌曲", true, false);
     c.favouriteButton = pictureButton(p, "收藏歌曲", {39, 156, 30, 30}, "heart", "收藏歌曲", true, false);
     c.unfavouriteButton = pictureButton(p, "红心歌曲", {39, 156, 30, 30}, "heart-filled", "取消收藏", true, false);
@@ -242,14 +243,17 @@ MainControls buildMainWindow(QWidget *window)
     window->setWindowTitle(QStringLiteral("QuorinV1.4"));
     window->setWindowIcon(QIcon(QStringLiteral(":/icons/quorin.svg")));
     window->setGeometry(50, 50, narrowWidth, 240);
+    // Sizes are fixed (minimum = maximum), so no window manager offers to resize or maximize the window;
+    // the handlers that widen or narrow it set the fixed size.
+    window->setFixedSize(narrowWidth, 240);
     // Later siblings lie on top: the player panel reaches under the favourites panel, and the settings
     // panel slides over both, under the gear that opens and closes it.
     buildPlayerPanel(c);
     buildFavouritesPanel(c);
-    c.resumeButton = pictureButton(window, "继续播放", {310, 156, 30, 30}, "play", "继续播放", true, false);
+    c.resumeButton = pictureButton(window, "继续播放", {310, 156, 30, 30}, "play", "继续播放（空格）", true, false);
     buildSettingsPanel(c);
     // Above the settings panel, so that a click on it closes the open panel.
-    c.settingsButton = pictureButton(window, "设置", {257, 118, 20, 20}, "settings", "歌词设置", true);
+    c.settingsButton = pictureButton(window, "设置", {257, 118, 20, 20}, "settings", "歌词设置（Esc 关闭）", true);
     c.dockTimer = timer(window, "时钟1", 100);
     c.hintTimer = timer(window, "时钟2", 0);
     c.playbackTimer = timer(window, "times", 0);

@@ -21,7 +21,7 @@ void runCreatedSteps(Session &session)
 {
     Globals &g = session.globals;
     MainControls &c = session.controls;
-    c.window->resize(c.window->width(), 240);
+    c.window->setFixedSize(c.window->width(), 240);
     g.lyricsShownFlag.clear();
     g.channelId = "-10";
     c.hintLabel->setText(QStringLiteral("音量：%1").arg(c.volumeSlider->value()));

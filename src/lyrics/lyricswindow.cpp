@@ -82,6 +82,8 @@ bool LyricsWindow::createWindow(std::optional<int> width, std::optional<int> hei
     // Centred as if the work area began at the screen's left edge; a panel on the left shifts nothing.
     window->setGeometry((area.width() - m_windowWidth) / 2, area.y() + area.height() - m_windowHeight,
                         m_windowWidth, m_windowHeight);
+    // A fixed size, so no window manager offers to resize or maximize the line.
+    window->setFixedSize(m_windowWidth, m_windowHeight);
     // The native window exists from here on, hidden, so other programs can find it before it is shown.
     if (!attachWindow(window->winId())) {
         delete window;
@@ -185,8 +187,8 @@ void LyricsWindow::move(std::optional<int> x, std::optional<int> y, std::optiona
     if (!m_window)
         return;
     const QRect current = m_window->geometry();
-    m_window->setGeometry(x.value_or(current.x()), y.value_or(current.y()), width.value_or(current.width()),
-                          height.value_or(current.height()));
+    m_window->setFixedSize(width.value_or(current.width()), height.value_or(current.height()));
+    m_window->move(x.value_or(current.x()), y.value_or(current.y()));
 }
 
 int LyricsWindow::width() const

@@ -138,7 +138,7 @@ void removeCurrentFavourite(Session &session)
 void toggleFavouritesPanel(Session &session)
 {
     QWidget *window = session.controls.window;
-    window->resize(window->width() == narrowWidth ? wideWidth : narrowWidth, window->height());
+    window->setFixedSize(window->width() == narrowWidth ? wideWidth : narrowWidth, window->height());
 }
 
 void deleteSelectedFavourite(Session &session)

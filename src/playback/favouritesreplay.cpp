@@ -58,7 +58,7 @@ void playFavourite(Session &session)
     takeSongFields(g, song);
     startSong(session, song[Url]);
     c.playingAnimation->playAnimation(true);
-    c.window->resize(narrowWidth, c.window->height());
+    c.window->setFixedSize(narrowWidth, c.window->height());
 
     g.channelId = "-10";
     fetchChannelInfo(g);

@@ -100,7 +100,7 @@ void playNextSong(Session &session)
     MainControls &c = session.controls;
     fetchPlaylistAndPlay(session);
     c.volumeSlider->hide();
-    c.window->resize(narrowWidth, c.window->height());
+    c.window->setFixedSize(narrowWidth, c.window->height());
     if (!c.resumeButton->isHidden()) {
         c.pauseButton->show();
         c.resumeButton->hide();

@@ -162,4 +162,54 @@ TEST_F(MainWindowTest, DockingLeavesAHiddenWindowAlone)
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_window.pos() != QPoint(-10, -10); }, 2000));
 }
 
+TEST_F(MainWindowTest, SizeIsFixedAndTheFavouritesToggleMovesItsLimits)
+{
+    const auto fixedAt = [&](QSize size) {
+        return m_window.size() == size && m_window.minimumSize() == size && m_window.maximumSize() == size;
+    };
+    EXPECT_TRUE(fixedAt({432, 240}));
+    click(c.favouritesPanelButton);
+    EXPECT_TRUE(fixedAt({658, 240}));
+    click(c.favouritesPanelButton);
+    EXPECT_TRUE(fixedAt({432, 240}));
+    const QWidget *lyrics = QWidget::find(m_window.session().lyricsWindow.handle());
+    ASSERT_NE(lyrics, nullptr);
+    EXPECT_EQ(lyrics->minimumSize(), lyrics->maximumSize());
+}
+
+TEST_F(MainWindowTest, KeysRunTheirControlsHandlers)
+{
+    m_window.show();
+    QApplication::setActiveWindow(&m_window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+    const auto press = [&](QKeySequence key) { QTest::keySequence(&m_window, key); };
+
+    press(Qt::Key_Space);
+    EXPECT_TRUE(c.pauseButton->isHidden());
+    EXPECT_FALSE(c.resumeButton->isHidden());
+    press(Qt::Key_Space);
+    EXPECT_FALSE(c.pauseButton->isHidden());
+    EXPECT_TRUE(c.resumeButton->isHidden());
+
+    press(Qt::Key_L);
+    EXPECT_EQ(m_app.globals().lyricsShownFlag, "123");
+    press(Qt::Key_L);
+    EXPECT_EQ(m_app.globals().lyricsShownFlag, "");
+
+    click(c.settingsButton);
+    ASSERT_EQ(settingsLeft(), settingsOpen);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(settingsLeft(), settingsHome);
+
+    press(QKeySequence::Copy);
+    EXPECT_EQ(caption(c.hintLabel), "歌曲信息已复制");
+
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Right), QKeySequence(Qt::CTRL | Qt::Key_N)}) {
+        click(c.favouritesPanelButton);
+        ASSERT_EQ(m_window.width(), 658);
+        press(key);
+        EXPECT_EQ(m_window.width(), 432) << key.toString().toStdString();
+    }
+}
+
 } // namespace

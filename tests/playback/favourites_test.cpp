@@ -173,7 +173,7 @@ TEST_F(FavouritesTest, PanelButtonTogglesTheWidth)
         int after;
     } cases[] = {{432, 658}, {658, 432}, {500, 432}};
     for (const auto &w : cases) {
-        m_window->resize(w.before, 240);
+        m_window->setFixedSize(w.before, 240);
         QTest::mouseClick(c().favouritesPanelButton, Qt::LeftButton);
         EXPECT_EQ(m_window->width(), w.after) << w.before;
     }
