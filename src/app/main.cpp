@@ -1,5 +1,4 @@
 #include "app/application.h"
-#include "app/mainwindow.h"
 #include "app/terminationsignals.h"
 #include "platform/toolkit/endofprogram.h"
 
@@ -26,12 +25,7 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("quorin"));
 
     Application quorin;
-    TerminationSignals terminationSignals([&quorin] {
-        if (MainWindow *window = quorin.mainWindow())
-            window->close();
-        else
-            QApplication::quit();
-    });
+    TerminationSignals terminationSignals([&quorin] { quorin.requestClose(); });
     quorin.openMainWindow();
     QApplication::exec();
     runEndOfProgramRoutine();

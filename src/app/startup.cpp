@@ -7,6 +7,7 @@
 #include "lyrics/lyricswindow.h"
 #include "platform/toolkit/eventwait.h"
 #include "radio/servicerequests.h"
+#include "radio/songflow.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -39,8 +40,12 @@ void runCreatedSteps(Session &session)
     waitWithEvents(startupWaitMs);
     c.favouritesGroup->setTitle(QStringLiteral("收藏列表（共%1首）").arg(c.favouritesList->rowCount()));
 
-    fetchChannelInfo(g);
-    c.channelLabel->setText(QStringLiteral("豆瓣精选 MHz"));
+    session.flow.startWhenFree([&session](auto finish) {
+        fetchChannelInfo(session.globals, session.controls.window, [&session, finish] {
+            session.controls.channelLabel->setText(QStringLiteral("豆瓣精选 MHz"));
+            finish();
+        });
+    });
 }
 
 void runWillBeDestroyedSteps(Session &session)

@@ -4,14 +4,13 @@
 #include "app/mainwindowlayout.h"
 #include "app/session.h"
 #include "lyrics/lyricswindow.h"
-#include "platform/toolkit/eventwait.h"
-#include "platform/toolkit/urlreader.h"
 #include "platform/toolkit/widgets/desktopservices.h"
 #include "platform/toolkit/widgets/picturebox.h"
 #include "platform/toolkit/widgets/reportlist.h"
 #include "radio/channeltable.h"
 #include "radio/servicehosts.h"
 #include "radio/servicerequests.h"
+#include "radio/songflow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,7 +22,7 @@ namespace {
 
 constexpr int playbackTickMs = 500;
 constexpr int hintMs = 1000;
-constexpr int similarSongsWaitMs = 100;
+constexpr int similarSongsPauseMs = 100;
 const QByteArray playingText = "正在播放";
 
 QString text(const QByteArray &utf8)
@@ -63,7 +62,23 @@ void showSongButtons(MainControls &c, const QByteArray &playlistAlbum)
     }
 }
 
-void changeSong(Session &session, const PlaylistSong &song)
+RetryReason reasonOf(const ServiceOutcome &outcome)
+{
+    if (outcome.status == 0)
+        return RetryReason::NoConnection;
+    return outcome.usable ? RetryReason::UnusablePlaylist : RetryReason::ErrorStatus;
+}
+
+// Step 7: the cover is asked for before the audio is opened but not waited for; the picture appears when it
+// arrives. A newer song's read replaces this one, so a late picture never lands on the wrong song.
+void readCover(Session &session, const QByteArray &pictureUrl)
+{
+    PictureBox *cover = session.controls.cover;
+    cover->setPictureBytes({});
+    session.flow.coverReader().read(pictureUrl, [cover](const QByteArray &bytes) { cover->setPictureBytes(bytes); });
+}
+
+void changeSong(Session &session, const PlaylistSong &song, std::function<void()> done)
 {
     Globals &g = session.globals;
     MainControls &c = session.controls;
@@ -81,12 +96,21 @@ void changeSong(Session &session, const PlaylistSong &song)
     c.bitRateLabel->setText(text(g.songKbps + "Kbps"));
     c.window->setWindowTitle(text(titleAndArtist));
     session.lyricsWindow.setText(titleAndArtist);
-    c.cover->setPictureBytes(readUrl(song.picture));
+    readCover(session, song.picture);
     startSong(session, song.url);
     c.playingAnimation->playAnimation(true);
-    fetchLyrics(g);
-    DesktopServices::setTimerPeriod(c.playbackTimer, playbackTickMs);
-    showSongButtons(c, g.playlistAlbum);
+    fetchLyrics(g, c.window, [&session, done] {
+        MainControls &controls = session.controls;
+        DesktopServices::setTimerPeriod(controls.playbackTimer, playbackTickMs);
+        showSongButtons(controls, session.globals.playlistAlbum);
+        done();
+    });
+}
+
+// Runs `step` after the similar-songs click's short pause; dropped with the window.
+void afterPause(Session &session, std::function<void()> step)
+{
+    QTimer::singleShot(similarSongsPauseMs, session.controls.window, std::move(step));
 }
 
 } // namespace
@@ -97,11 +121,13 @@ void wireSongHandlers(Session &session)
     QObject::connect(c.channelList, &QComboBox::activated, c.window,
                      [&session](int index) { chooseChannel(session, index); });
     QObject::connect(c.similarButton, &QToolButton::clicked, c.window, [&session] { playSimilarSongs(session); });
+    session.flow.setRetryRoutine([&session] {
+        session.flow.startIfFree([&session](auto finish) { fetchPlaylistAndPlay(session, finish); });
+    });
 }
 
 void chooseChannel(Session &session, int index)
 {
-    Globals &g = session.globals;
     MainControls &c = session.controls;
     c.volumeSlider->hide();
     c.channelList->hide();
@@ -112,15 +138,37 @@ void chooseChannel(Session &session, int index)
     }
     if (index < 0 || index >= channelCount || !channelTable()[index].id)
         return;
-    g.channelId = channelTable()[index].id;
-    fetchChannelInfo(g);
-    c.channelLabel->setText(index == 0 ? QStringLiteral("豆瓣精选 MHz") : text(g.channelName + " MHz"));
-    fetchPlaylistAndPlay(session);
+    session.flow.startWhenFree([&session, index](auto finish) {
+        Globals &g = session.globals;
+        g.channelId = channelTable()[index].id;
+        fetchChannelInfo(g, session.controls.window, [&session, index, finish] {
+            session.controls.channelLabel->setText(
+                index == 0 ? QStringLiteral("豆瓣精选 MHz") : text(session.globals.channelName + " MHz"));
+            fetchPlaylistAndPlay(session, finish);
+        });
+    });
 }
 
-void fetchPlaylistAndPlay(Session &session)
+void fetchPlaylistAndPlay(Session &session, std::function<void()> done)
 {
-    changeSong(session, fetchPlaylist(session.globals));
+    fetchPlaylist(session.globals, session.controls.window, [&session, done](const PlaylistSong &song) {
+        if (song.isPlayable()) {
+            changeSong(session, song, done);
+            return;
+        }
+        session.globals.player->stop();
+        waitBeforeRetry(session, reasonOf(song.outcome), song.outcome.status);
+        done();
+    });
+}
+
+void waitBeforeRetry(Session &session, RetryReason reason, int status)
+{
+    MainControls &c = session.controls;
+    DesktopServices::setTimerPeriod(c.playbackTimer, 0);
+    c.playingAnimation->playAnimation(false);
+    const std::chrono::seconds wait = session.flow.scheduleRetry();
+    c.lyricLabel->setText(retryMessage(reason, status, wait));
 }
 
 void startSong(Session &session, const QByteArray &url)
@@ -128,6 +176,7 @@ void startSong(Session &session, const QByteArray &url)
     MediaPlayer &player = *session.globals.player;
     player.open(url);
     player.setVolume(QByteArray::number(session.controls.volumeSlider->value()));
+    session.flow.songStarted();
 }
 
 void openAlbumPage(Session &session)
@@ -139,16 +188,21 @@ void openAlbumPage(Session &session)
 
 void playSimilarSongs(Session &session)
 {
-    Globals &g = session.globals;
-    const QByteArray id = fetchAlbumChannelId(g.songAlbum);
-    waitWithEvents(similarSongsWaitMs);
-    g.channelId = id;
-    fetchChannelInfo(g);
-    waitWithEvents(similarSongsWaitMs);
-    session.controls.channelLabel->setText(text(g.songArtist + " MHz"));
-    fetchPlaylistAndPlay(session);
+    session.flow.startWhenFree([&session](auto finish) {
+        fetchAlbumChannelId(session.globals.songAlbum, session.flow.albumReader(), [&session, finish](const QByteArray &id) {
+            afterPause(session, [&session, id, finish] {
+                Globals &g = session.globals;
+                g.channelId = id;
+                fetchChannelInfo(g, session.controls.window, [&session, finish] {
+                    afterPause(session, [&session, finish] {
+                        session.controls.channelLabel->setText(text(session.globals.songArtist + " MHz"));
+                        fetchPlaylistAndPlay(session, finish);
+                    });
+                });
+            });
+        });
+    });
 }
-
 void copySongInfo(Session &session)
 {
     const Globals &g = session.globals;

@@ -64,7 +64,7 @@ int main(int argc, char **argv)
     const auto options = parseOptions(argc, argv);
     if (!options) {
         std::cerr << "usage: demo-station [--port N] [--fault NAME] [--fault-path PREFIX] [--delay MS]\n"
-                     "faults: empty-answer server-error garbage invalid-utf8 missing-fields slow-answer\n"
+                     "faults: empty-answer server-error login-page garbage invalid-utf8 missing-fields slow-answer\n"
                      "        cut-mid-body no-lyric-match set-cookies\n";
         return 2;
     }
