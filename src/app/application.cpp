@@ -23,7 +23,11 @@ MainWindow &Application::openMainWindow()
 {
     m_window = std::make_unique<MainWindow>(m_globals, *m_lyricsWindow);
     m_window->onCreated();
-    if (!m_window->hasClosed())
+    // Closed by a signal during the created handler's waits: the quit it queued may have been taken by
+    // those waits already, so the loop to come is told again.
+    if (m_window->hasClosed())
+        quitEventLoop();
+    else
         m_window->show();
     return *m_window;
 }

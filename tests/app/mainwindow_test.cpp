@@ -1,6 +1,9 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
+#include "app/terminationsignals.h"
 #include "lyrics/lyricswindow.h"
+#include "platform/toolkit/endofprogram.h"
+#include "platform/toolkit/programdirectory.h"
 #include "platform/toolkit/widgets/picturebox.h"
 #include "platform/toolkit/widgets/reportlist.h"
 #include "radio/channeltable.h"
@@ -13,10 +16,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QSlider>
+#include <QFile>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -160,6 +167,28 @@ TEST_F(MainWindowTest, DockingLeavesAHiddenWindowAlone)
     EXPECT_EQ(m_window.pos(), QPoint(-10, -10));
     m_window.show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_window.pos() != QPoint(-10, -10); }, 2000));
+}
+
+// A signal that comes while the created handler still runs (its waits let it through) closes the window,
+// which saves the settings, and the program then ends as soon as its loop starts.
+TEST(StartUpSignalTest, SignalDuringStartUpClosesNormally)
+{
+    ScopedEnv api("QUORIN_API_ROOT", "http://127.0.0.1:1");
+    const QString settingsFile = programDirectory() + "/gcsz.ini";
+    QFile::remove(settingsFile);
+    {
+        Application quorin;
+        TerminationSignals terminationSignals([&quorin] { quorin.requestClose(); });
+        std::raise(SIGTERM);
+        MainWindow &window = quorin.openMainWindow();
+        EXPECT_TRUE(window.hasClosed());
+        EXPECT_FALSE(window.isVisible());
+        QObject guard;
+        QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(1); });
+        EXPECT_EQ(QApplication::exec(), 0);
+        runEndOfProgramRoutine();
+    }
+    EXPECT_TRUE(QFile::exists(settingsFile));
 }
 
 } // namespace

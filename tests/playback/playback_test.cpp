@@ -1,12 +1,15 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "demostation.h"
+#include "platform/toolkit/endofprogram.h"
 #include "platform/toolkit/widgets/picturebox.h"
 #include "playback/playbackcontrol.h"
 #include "radio/songchange.h"
 #include "radio/songflow.h"
 #include "support/scopedenv.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QSlider>
@@ -209,6 +212,46 @@ TEST_F(PlaybackTest, SongThatNeverPlaysIsRetriedAfterAWait)
     m_station.setFault(Fault::None);
     EXPECT_TRUE(waitForState(playing, 5000));
     EXPECT_EQ(playlistRequests(), 2);
+}
+
+TEST_F(PlaybackTest, WindowStaysLiveWhileTheStationIsSlowAndUsesTheAnswersInOrder)
+{
+    ASSERT_TRUE(settle());
+    m_station.clearRequestLog();
+    m_station.setSlowDelay(std::chrono::seconds(5));
+    m_station.setFault(Fault::SlowAnswer, "/j/v2/channel_info");
+    int dockTicks = 0;
+    QObject::connect(c.dockTimer, &QTimer::timeout, [&dockTicks] { ++dockTicks; });
+    chooseChannel(session(), 2);
+    QTest::qWait(4000);
+    EXPECT_GE(dockTicks, 30); // 100 ms apart: the loop ran all along
+    EXPECT_EQ(caption("标签5"), "豆瓣精选 MHz");
+
+    ASSERT_TRUE(settle(5000));
+    EXPECT_EQ(caption("标签5"), "华语 MHz");
+    std::vector<std::string> serviceRequests;
+    for (const auto &request : m_station.requestLog()) {
+        if (request.target.starts_with("/j/"))
+            serviceRequests.push_back(request.target.substr(0, request.target.find('?')));
+    }
+    EXPECT_EQ(serviceRequests,
+              (std::vector<std::string>{"/j/v2/channel_info", "/j/v2/playlist", "/j/v2/lyric"}));
+}
+
+TEST_F(PlaybackTest, ClosingDuringARequestEndsAtOnce)
+{
+    ASSERT_TRUE(settle());
+    m_station.setSlowDelay(std::chrono::seconds(30));
+    m_station.setFault(Fault::SlowAnswer, "/j/");
+    chooseChannel(session(), 2);
+    QTimer::singleShot(300, &m_window, &QWidget::close);
+    QElapsedTimer clock;
+    clock.start();
+    QObject guard;
+    QTimer::singleShot(10000, &guard, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    runEndOfProgramRoutine();
+    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 TEST_F(PlaybackTest, SongGoesOnAfterTheConnectionDrops)
