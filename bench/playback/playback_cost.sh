@@ -38,8 +38,11 @@ xvfb=$!
 "$build/tools/demo-station/demo-station" --audio-file "$song" >"$work/station.log" 2>&1 &
 station=$!
 trap 'kill $xvfb $station 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
-port=$(grep -o '127.0.0.1:[0-9]*' "$work/station.log" | head -1)
+for ((i = 0; i < 100; i++)); do
+  port=$(grep -o '127.0.0.1:[0-9]*' "$work/station.log" | head -1) && [[ -n $port ]] && break
+  sleep 0.1
+done
+[[ -n $port ]] || { echo "the demo station did not start"; exit 1; }
 url=http://$port/audio/1001.wav
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 export QUORIN_API_ROOT=http://$port QUORIN_ALBUM_SITE=http://$port

@@ -12,8 +12,11 @@ namespace {
 // audio-fallback-to-null=yes: on a machine without a sound device the song still plays, silently and in
 // real time, instead of failing to load. reconnect: a dropped connection mid-song is opened again at the
 // byte where it broke (the servers support ranges), retried for some seconds before the song gives up.
-// demuxer-max-bytes and demuxer-max-back-bytes: the read-ahead cache is 150 MiB by default; 8 MiB ahead
-// is more than eight minutes of a 128 kbit/s song, and 2 MiB kept behind serves a short seek back.
+// demuxer-max-bytes and demuxer-max-back-bytes: the read-ahead cache is 150 MiB by default. 16 MiB ahead
+// still takes in a whole song of six minutes or so at 128 kbit/s (mpv counts its per-packet overhead too,
+// about half again as much): a cache that fills up before the end of the stream is topped up packet by
+// packet, which wakes the reading thread some fifty times a second. 2 MiB kept behind serve a short seek
+// back.
 constexpr std::pair<const char *, const char *> kOptions[] = {
     {"vid", "no"},
     {"terminal", "no"},
@@ -23,7 +26,7 @@ constexpr std::pair<const char *, const char *> kOptions[] = {
     {"access-references", "no"},
     {"audio-fallback-to-null", "yes"},
     {"stream-lavf-o", "reconnect=1,reconnect_delay_max=7"},
-    {"demuxer-max-bytes", "8MiB"},
+    {"demuxer-max-bytes", "16MiB"},
     {"demuxer-max-back-bytes", "2MiB"},
 };
 
