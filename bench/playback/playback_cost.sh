@@ -32,19 +32,14 @@ sox -n -r 44100 -c 2 -b 16 "$work/song.wav" synth 300 pluck C3 pluck E4 sine 220
 lame --quiet -b 128 --cbr "$work/song.wav" "$song"
 rm "$work/song.wav"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-"$build/tools/demo-station/demo-station" --audio-file "$song" >"$work/station.log" 2>&1 &
-station=$!
+source bench/support/benchsupport.sh
+xvfb=
+station=
 trap 'kill $xvfb $station 2>/dev/null; rm -rf "$work"' EXIT
-for ((i = 0; i < 100; i++)); do
-  port=$(grep -o '127.0.0.1:[0-9]*' "$work/station.log" | head -1) && [[ -n $port ]] && break
-  sleep 0.1
-done
-[[ -n $port ]] || { echo "the demo station did not start"; exit 1; }
+start_xvfb
+start_demo_station "$build" "$work/station.log" --audio-file "$song"
 url=http://$port/audio/1001.wav
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb
 export QUORIN_API_ROOT=http://$port QUORIN_ALBUM_SITE=http://$port
 
 ticks=$(getconf CLK_TCK)

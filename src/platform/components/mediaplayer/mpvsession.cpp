@@ -32,16 +32,25 @@ constexpr std::pair<const char *, const char *> kOptions[] = {
 
 MpvHandle makeHandle()
 {
-    MpvHandle handle(mpv_create());
+    const MpvLibrary *mpv = MpvLibrary::instance();
+    if (!mpv)
+        return {};
+    MpvHandle handle(mpv->create());
     if (!handle)
         return {};
     for (const auto &[name, value] : kOptions) {
-        if (mpv_set_option_string(handle.get(), name, value) < 0)
+        if (mpv->setOptionString(handle.get(), name, value) < 0)
             return {};
     }
-    if (mpv_initialize(handle.get()) < 0)
+    if (mpv->initialize(handle.get()) < 0)
         return {};
     return handle;
+}
+
+// Only called with a core, which exists only once the library is loaded.
+const MpvLibrary &mpv()
+{
+    return *MpvLibrary::instance();
 }
 
 } // namespace
@@ -59,7 +68,7 @@ MpvSession::~MpvSession()
 {
     // Once this returns the callback is not running and will not run again.
     if (mpv_handle *core = handle())
-        mpv_set_wakeup_callback(core, nullptr, nullptr);
+        mpv().setWakeupCallback(core, nullptr, nullptr);
 }
 
 mpv_handle *MpvSession::handle() const
@@ -67,9 +76,9 @@ mpv_handle *MpvSession::handle() const
     if (m_starting.valid()) {
         m_handle = m_starting.get();
         if (m_handle) {
-            mpv_set_wakeup_callback(m_handle.get(), &MpvSession::wakeUp, const_cast<MpvSession *>(this));
+            mpv().setWakeupCallback(m_handle.get(), &MpvSession::wakeUp, const_cast<MpvSession *>(this));
             for (const auto &[name, format] : m_pendingObservations)
-                mpv_observe_property(m_handle.get(), 0, name, format);
+                mpv().observeProperty(m_handle.get(), 0, name, format);
         }
         m_pendingObservations.clear();
     }
@@ -83,20 +92,20 @@ bool MpvSession::commandAsync(std::initializer_list<const char *> args, quint64 
         return false;
     std::vector<const char *> argv(args);
     argv.push_back(nullptr);
-    return mpv_command_async(core, token, argv.data()) >= 0;
+    return mpv().commandAsync(core, token, argv.data()) >= 0;
 }
 
 void MpvSession::setFlagAsync(const char *name, bool value)
 {
     int flag = value ? 1 : 0;
     if (mpv_handle *core = handle())
-        mpv_set_property_async(core, 0, name, MPV_FORMAT_FLAG, &flag);
+        mpv().setPropertyAsync(core, 0, name, MPV_FORMAT_FLAG, &flag);
 }
 
 void MpvSession::setNumberAsync(const char *name, double value)
 {
     if (mpv_handle *core = handle())
-        mpv_set_property_async(core, 0, name, MPV_FORMAT_DOUBLE, &value);
+        mpv().setPropertyAsync(core, 0, name, MPV_FORMAT_DOUBLE, &value);
 }
 
 void MpvSession::observe(const char *name, mpv_format format)
@@ -105,14 +114,14 @@ void MpvSession::observe(const char *name, mpv_format format)
     if (m_starting.valid())
         m_pendingObservations.emplace_back(name, format);
     else if (m_handle)
-        mpv_observe_property(m_handle.get(), 0, name, format);
+        mpv().observeProperty(m_handle.get(), 0, name, format);
 }
 
 double MpvSession::readNumber(const char *name) const
 {
     double value = 0;
     mpv_handle *core = handle();
-    if (!core || mpv_get_property(core, name, MPV_FORMAT_DOUBLE, &value) < 0)
+    if (!core || mpv().getProperty(core, name, MPV_FORMAT_DOUBLE, &value) < 0)
         return 0;
     return value;
 }
@@ -121,7 +130,7 @@ bool MpvSession::readFlag(const char *name) const
 {
     int flag = 0;
     mpv_handle *core = handle();
-    if (!core || mpv_get_property(core, name, MPV_FORMAT_FLAG, &flag) < 0)
+    if (!core || mpv().getProperty(core, name, MPV_FORMAT_FLAG, &flag) < 0)
         return false;
     return flag != 0;
 }
@@ -131,10 +140,16 @@ QByteArray MpvSession::readText(const char *name) const
     mpv_handle *core = handle();
     if (!core)
         return {};
-    char *text = mpv_get_property_string(core, name);
+    char *text = mpv().getPropertyString(core, name);
     const QByteArray result(text);
-    mpv_free(text);
+    mpv().free(text);
     return result;
+}
+
+QByteArray MpvSession::errorText(int error)
+{
+    const MpvLibrary *library = MpvLibrary::instance();
+    return library ? QByteArray(library->errorString(error)) : QByteArray();
 }
 
 void MpvSession::wakeUp(void *session)
@@ -150,7 +165,7 @@ void MpvSession::drainEvents()
     // Cleared first: an event that comes in while we drain queues another drain rather than getting lost.
     m_drainQueued = false;
     while (m_handle) {
-        const mpv_event *event = mpv_wait_event(m_handle.get(), 0);
+        const mpv_event *event = mpv().waitEvent(m_handle.get(), 0);
         if (event->event_id == MPV_EVENT_NONE)
             break;
         emit eventArrived(*event);

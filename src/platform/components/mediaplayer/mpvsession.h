@@ -1,6 +1,6 @@
 #pragma once
 
-#include <mpv/client.h>
+#include "platform/components/mediaplayer/mpvlibrary.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -13,8 +13,9 @@
 #include <utility>
 #include <vector>
 
+// Only made once the library is loaded, so instance() is there to take it back.
 struct MpvHandleDeleter {
-    void operator()(mpv_handle *handle) const { mpv_terminate_destroy(handle); }
+    void operator()(mpv_handle *handle) const { MpvLibrary::instance()->terminateDestroy(handle); }
 };
 using MpvHandle = std::unique_ptr<mpv_handle, MpvHandleDeleter>;
 
@@ -46,6 +47,8 @@ public:
     double readNumber(const char *name) const;
     bool readFlag(const char *name) const;
     QByteArray readText(const char *name) const;
+    // libmpv's description of one of its error codes.
+    static QByteArray errorText(int error);
 
 signals:
     // The event and what it points to are valid only while the signal is being delivered.
