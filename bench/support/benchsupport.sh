@@ -22,7 +22,7 @@ start_demo_station() {
   station=$!
   port=
   for ((i = 0; i < 100; i++)); do
-    port=$(grep -o '127.0.0.1:[0-9]*' "$log" | head -1) && [[ -n $port ]] && return 0
+    port=$(grep -so '127.0.0.1:[0-9]*' "$log" | head -1) && [[ -n $port ]] && return 0
     sleep 0.1
   done
   echo "the demo station did not start" >&2
