@@ -121,9 +121,8 @@ void HttpRequestComponent::send(const QVariant &body)
 
 void HttpRequestComponent::startTransfer(const HttpSession::Request &request)
 {
-    CurlMultiDriver *driver = CurlMultiDriver::instance();
-    if (driver && m_session.prepare(request)
-        && driver->start(m_session.handle(), [this](CURLcode result) { finishExchange(m_session.collect(result)); }))
+    if (m_session.prepare(request)
+        && m_driver.start(m_session.handle(), [this](CURLcode result) { finishExchange(m_session.collect(result)); }))
         return;
     failLater();
 }
@@ -156,8 +155,7 @@ void HttpRequestComponent::stopTransfer()
 {
     ++m_exchangeCount;
     if (m_async && m_sending) {
-        if (CurlMultiDriver *driver = CurlMultiDriver::instance())
-            driver->cancel(m_session.handle());
+        m_driver.cancel(m_session.handle());
         m_sending = false;
     }
 }

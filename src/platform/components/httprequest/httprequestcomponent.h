@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/components/httprequest/httpsession.h"
+#include "platform/toolkit/curlmultidriver.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -14,10 +15,10 @@
 //
 // A request opened as synchronous is sent by send() to its end: it returns when the answer is in or the
 // request has failed. One opened as asynchronous returns from send() at once, readyState 2, and runs on
-// the event loop of the GUI thread (CurlMultiDriver); readyState 4, always reached from the loop and
-// announced by readyStateChanged, tells that the answer is in. open(), abort() and the object's end drop
-// an exchange still running. Each object keeps one curl handle, so requests to the same host reuse its
-// connection.
+// the event loop of the object's thread (a CurlMultiDriver of its own); readyState 4, always reached from
+// the loop and announced by readyStateChanged, tells that the answer is in. open(), abort() and the
+// object's end drop an exchange still running. Each object keeps its own connections, so requests to the
+// same host reuse them, and they close with the object.
 //
 // A failed request (no connection, a time-out, an address that is not http or https, also behind a
 // redirect, a TLS peer that does not verify, an answer that is not HTTP or one over 16 MiB) leaves status
@@ -108,6 +109,8 @@ private:
     void stopTransfer();
 
     HttpSession m_session;
+    // Declared after the session: it goes first, dropping a transfer before the handle goes.
+    CurlMultiDriver m_driver;
     // What send() sends: set by open(), the setters and option writes.
     HttpSession::Request m_request;
     bool m_opened = false;
