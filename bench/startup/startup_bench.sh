@@ -1,27 +1,25 @@
 #!/usr/bin/env bash
 # Start-up time (process start to window mapped) and idle CPU time and peak RSS of Quorin beside a minimal
 # Qt Widgets window of the same size, alternating, under a private Xvfb. Reports medians and ratios.
-# Usage: bench/startup/startup_bench.sh [BUILD_DIR] [RUNS] [IDLE_SECONDS]
+# Usage: bench/startup/startup_bench.sh [BUILD_DIR] [RUNS] [IDLE_SECONDS]; $QUORIN names another binary.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build}
 runs=${2:-5}
 idle=${3:-30}
-quorin=$build/src/app/quorin
+quorin=${QUORIN:-$build/src/app/quorin}
 minimal=$build/bench/startup/bench_minimal_window
 for tool in Xvfb xdotool; do command -v $tool >/dev/null || { echo "needs $tool (scripts/deps installs it)"; exit 1; }; done
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source bench/support/benchsupport.sh
+xvfb=
+station=
 station_log=$(mktemp)
-"$build/tools/demo-station/demo-station" >"$station_log" 2>&1 &
-station=$!
 config=$(mktemp -d)
 trap 'kill $xvfb $station 2>/dev/null; rm -rf "$config" "$station_log"' EXIT
-sleep 1
-port=$(grep -o '127.0.0.1:[0-9]*' "$station_log" | head -1)
-export DISPLAY=$display XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=xcb
+start_xvfb
+start_demo_station "$build" "$station_log"
+export XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=xcb
 export QUORIN_API_ROOT=http://$port QUORIN_ALBUM_SITE=http://$port
 
 ticks=$(getconf CLK_TCK)
@@ -32,7 +30,10 @@ run() {
   "$2" >/dev/null 2>&1 &
   pid=$!
   # xdotool's own --sync polls twice a second; poll every 5 ms instead.
-  until xdotool search --onlyvisible --name "$3" >/dev/null 2>&1; do sleep 0.005; done
+  until xdotool search --onlyvisible --name "$3" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null && (( $(date +%s%N) - start < 20000000000 )) || { echo "$1 did not show its window" >&2; exit 1; }
+    sleep 0.005
+  done
   end=$(date +%s%N)
   read -r cpu0 < <(awk '{print $14 + $15}' "/proc/$pid/stat")
   sleep "$idle"

@@ -35,12 +35,7 @@ int main(int argc, char **argv)
         return instance.askRunningToShow() ? 0 : 1;
 
     Application quorin;
-    TerminationSignals terminationSignals([&quorin] {
-        if (MainWindow *window = quorin.mainWindow())
-            window->close();
-        else
-            QApplication::quit();
-    });
+    TerminationSignals terminationSignals([&quorin] { quorin.requestClose(); });
     MainWindow &window = quorin.openMainWindow();
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &MainWindow::bringToFront);
     QApplication::exec();

@@ -23,7 +23,7 @@
 
 MainWindow::MainWindow(Globals &globals, LyricsWindow &lyricsWindow)
     : m_controls(buildMainWindow(this))
-    , m_session{globals, lyricsWindow, m_controls}
+    , m_session{globals, lyricsWindow, m_controls, m_flow}
 {
     wireHandlers();
 }
@@ -80,12 +80,20 @@ void MainWindow::bringToFront()
     activateWindow();
 }
 
+void quitEventLoop()
+{
+    // Queued: quit() itself is lost when no loop runs yet.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    willBeDestroyed();
     event->accept();
+    if (std::exchange(m_closed, true))
+        return;
+    willBeDestroyed();
     // The desktop lyrics window may still be shown; the program ends with this window all the same.
-    QCoreApplication::quit();
+    quitEventLoop();
 }
 
 void MainWindow::willBeDestroyed()

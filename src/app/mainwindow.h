@@ -2,8 +2,12 @@
 
 #include "app/mainwindowlayout.h"
 #include "app/session.h"
+#include "radio/songflow.h"
 
 #include <QWidget>
+
+// Ends the running event loop, or the first one to run when none runs yet.
+void quitEventLoop();
 
 // The main window: its controls, their handlers, and its created and will-be-destroyed steps.
 class MainWindow : public QWidget {
@@ -18,6 +22,8 @@ public:
     void onCreated();
     // Shows the window in front of the others, brought back in full when it hides at a screen edge.
     void bringToFront();
+    // True once the window has been closed; it is not shown again.
+    bool hasClosed() const { return m_closed; }
 
 protected:
     // The will-be-destroyed handler runs here, then the program's message loop ends.
@@ -37,5 +43,7 @@ private:
     void willBeDestroyed();
 
     MainControls m_controls;
+    SongFlow m_flow;
     Session m_session;
+    bool m_closed = false;
 };

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
+#include <QtMath>
 
 namespace {
 
@@ -110,10 +112,13 @@ QList<QPixmap> equaliserFrames()
 {
     static constexpr int heights[][4] = {{6, 12, 9, 4}, {10, 7, 13, 8}, {13, 4, 8, 12}, {8, 10, 5, 14},
                                          {4, 13, 11, 7}, {11, 6, 14, 10}};
+    // Drawn at the screen's density, so it stays crisp there and each frame is shown without scaling.
+    const qreal density = qGuiApp->devicePixelRatio();
+    const int side = qCeil(20 * density);
     QList<QPixmap> frames;
     for (const auto &frame : heights) {
-        QPixmap pixmap(40, 40); // drawn at twice the size, so it stays crisp on high-density screens
-        pixmap.setDevicePixelRatio(2);
+        QPixmap pixmap(side, side);
+        pixmap.setDevicePixelRatio(density);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);

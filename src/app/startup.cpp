@@ -8,6 +8,7 @@
 #include "platform/toolkit/eventwait.h"
 #include "playback/favourites.h"
 #include "radio/servicerequests.h"
+#include "radio/songflow.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -38,8 +39,12 @@ void runCreatedSteps(Session &session)
     waitWithEvents(startupWaitMs);
     showFavouritesCount(c);
 
-    fetchChannelInfo(g);
-    c.channelLabel->setText(QStringLiteral("豆瓣精选 MHz"));
+    session.flow.startWhenFree([&session](auto finish) {
+        fetchChannelInfo(session.globals, session.controls.window, [&session, finish] {
+            session.controls.channelLabel->setText(QStringLiteral("豆瓣精选 MHz"));
+            finish();
+        });
+    });
 }
 
 void runWillBeDestroyedSteps(Session &session)

@@ -3,12 +3,12 @@
 #include "app/globals.h"
 #include "app/mainwindowlayout.h"
 #include "app/session.h"
-#include "platform/toolkit/urlreader.h"
 #include "platform/toolkit/widgets/desktopservices.h"
 #include "platform/toolkit/widgets/picturebox.h"
 #include "platform/toolkit/widgets/reportlist.h"
 #include "radio/servicerequests.h"
 #include "radio/songchange.h"
+#include "radio/songflow.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -47,25 +47,33 @@ void takeSongFields(Globals &g, const FavouriteRow &song)
 
 void playFavourite(Session &session)
 {
-    Globals &g = session.globals;
-    MainControls &c = session.controls;
-    const FavouriteRow song = readRow(*c.favouritesList, c.favouritesList->currentRow());
+    const ReportList &list = *session.controls.favouritesList;
+    // The row is read at the double click; its steps run when no other song change is on its way.
+    const FavouriteRow song = readRow(list, list.currentRow());
+    session.flow.startWhenFree([&session, song](auto finish) {
+        Globals &g = session.globals;
+        MainControls &c = session.controls;
+        // The plain heart keeps its state; the red one lies on top of it.
+        c.unfavouriteButton->show();
+        showSongTexts(session, song[Title], song[Artist], song[Kbps]);
+        showCover(session, song[Picture]);
+        takeSongFields(g, song);
+        startSong(session, song[Url]);
+        c.playingAnimation->playAnimation(true);
+        c.window->setFixedSize(narrowWidth, c.window->height());
 
-    // The plain heart keeps its state; the red one lies on top of it.
-    c.unfavouriteButton->show();
-    showSongTexts(session, song[Title], song[Artist], song[Kbps]);
-    c.cover->setPictureBytes(readUrl(song[Picture]));
-    takeSongFields(g, song);
-    startSong(session, song[Url]);
-    c.playingAnimation->playAnimation(true);
-    c.window->setFixedSize(narrowWidth, c.window->height());
-
-    g.channelId = "-10";
-    fetchChannelInfo(g);
-    c.channelLabel->setText(QStringLiteral("豆瓣精选 MHz"));
-
-    if (!showAlbumLinks(c, g.songAlbum))
-        return;
-    fetchLyrics(g);
-    DesktopServices::setTimerPeriod(c.playbackTimer, playbackTickMs);
+        g.channelId = "-10";
+        fetchChannelInfo(g, c.window, [&session, finish] {
+            MainControls &controls = session.controls;
+            controls.channelLabel->setText(QStringLiteral("豆瓣精选 MHz"));
+            if (!showAlbumLinks(controls, session.globals.songAlbum)) {
+                finish();
+                return;
+            }
+            fetchLyrics(session.globals, controls.window, [&session, finish] {
+                DesktopServices::setTimerPeriod(session.controls.playbackTimer, playbackTickMs);
+                finish();
+            });
+        });
+    });
 }

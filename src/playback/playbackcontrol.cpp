@@ -5,8 +5,10 @@
 #include "app/session.h"
 #include "lyrics/lyrictick.h"
 #include "platform/toolkit/widgets/desktopservices.h"
+#include "platform/toolkit/widgets/leftpresswatcher.h"
 #include "platform/toolkit/widgets/picturebox.h"
 #include "radio/songchange.h"
+#include "radio/songflow.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -78,7 +80,7 @@ void wirePlaybackHandlers(Session &session)
     QObject::connect(c.volumeButton, &QToolButton::clicked, context,
                      [&c] { c.volumeSlider->setVisible(c.volumeSlider->isHidden()); });
     QObject::connect(c.volumeSlider, &QSlider::valueChanged, context, [&session] { changeVolume(session); });
-    QObject::connect(c.volumeSlider, &QSlider::sliderReleased, context, [&c] { c.volumeSlider->hide(); });
+    LeftPressWatcher::watchRelease(c.volumeSlider, [&c] { c.volumeSlider->hide(); });
     QObject::connect(c.hintTimer, &QTimer::timeout, context, [&session] { restoreVolumeHint(session); });
     QObject::connect(c.playbackTimer, &QTimer::timeout, context, [&session] { playbackTick(session); });
 }
@@ -97,15 +99,19 @@ void resumePlayback(Session &session)
 
 void playNextSong(Session &session)
 {
-    MainControls &c = session.controls;
-    fetchPlaylistAndPlay(session);
-    c.volumeSlider->hide();
-    c.window->setFixedSize(narrowWidth, c.window->height());
-    if (!c.resumeButton->isHidden()) {
-        c.pauseButton->show();
-        c.resumeButton->hide();
-    }
-    closeSettingsPanel(c);
+    session.flow.startWhenFree([&session](auto finish) {
+        fetchPlaylistAndPlay(session, [&session, finish] {
+            MainControls &c = session.controls;
+            c.volumeSlider->hide();
+            c.window->setFixedSize(narrowWidth, c.window->height());
+            if (!c.resumeButton->isHidden()) {
+                c.pauseButton->show();
+                c.resumeButton->hide();
+            }
+            closeSettingsPanel(c);
+            finish();
+        });
+    });
 }
 
 void changeVolume(Session &session)
@@ -124,11 +130,22 @@ void restoreVolumeHint(Session &session)
 
 void playbackTick(Session &session)
 {
+    SongFlow &flow = session.flow;
     const int state = session.globals.player->playState();
     if (state == stateStopped || state == stateUndefined || state == stateReady) {
+        // A song change already on its way (its new song may not have started yet) is left to finish.
+        if (flow.isBusy())
+            return;
         DesktopServices::setTimerPeriod(session.controls.playbackTimer, 0);
-        fetchPlaylistAndPlay(session);
+        // A song that never played is a failed attempt: the next one waits, so a service that hands out
+        // unplayable songs is not asked again at every tick.
+        if (!flow.songHasPlayed()) {
+            waitBeforeRetry(session, RetryReason::UnplayableSong);
+            return;
+        }
+        flow.startIfFree([&session](auto finish) { fetchPlaylistAndPlay(session, finish); });
     } else if (state == statePlaying) {
+        flow.songPlaying();
         lyricTick(session, showProgress(session));
     }
 }

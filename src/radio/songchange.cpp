@@ -4,8 +4,6 @@
 #include "app/mainwindowlayout.h"
 #include "app/session.h"
 #include "lyrics/lyricswindow.h"
-#include "platform/toolkit/eventwait.h"
-#include "platform/toolkit/urlreader.h"
 #include "platform/toolkit/widgets/desktopservices.h"
 #include "platform/toolkit/widgets/picturebox.h"
 #include "platform/toolkit/widgets/reportlist.h"
@@ -13,6 +11,7 @@
 #include "radio/channeltable.h"
 #include "radio/servicehosts.h"
 #include "radio/servicerequests.h"
+#include "radio/songflow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,7 +23,7 @@ namespace {
 
 constexpr int playbackTickMs = 500;
 constexpr int hintMs = 1000;
-constexpr int similarSongsWaitMs = 100;
+constexpr int similarSongsPauseMs = 100;
 const QByteArray playingText = "正在播放";
 
 QString text(const QByteArray &utf8)
@@ -43,7 +42,14 @@ void showSongButtons(MainControls &c, const QByteArray &playlistAlbum)
         showFavouriteHeart(c, isFavouriteTitle(*c.favouritesList, c.titleLabel->text().toUtf8()));
 }
 
-void changeSong(Session &session, const PlaylistSong &song)
+RetryReason reasonOf(const ServiceOutcome &outcome)
+{
+    if (outcome.status == 0)
+        return RetryReason::NoConnection;
+    return outcome.usable ? RetryReason::UnusablePlaylist : RetryReason::ErrorStatus;
+}
+
+void changeSong(Session &session, const PlaylistSong &song, std::function<void()> done)
 {
     Globals &g = session.globals;
     MainControls &c = session.controls;
@@ -56,12 +62,21 @@ void changeSong(Session &session, const PlaylistSong &song)
     g.playStateText = playingText;
 
     showSongTexts(session, song.title, song.artist, g.songKbps);
-    c.cover->setPictureBytes(readUrl(song.picture));
+    showCover(session, song.picture);
     startSong(session, song.url);
     c.playingAnimation->playAnimation(true);
-    fetchLyrics(g);
-    DesktopServices::setTimerPeriod(c.playbackTimer, playbackTickMs);
-    showSongButtons(c, g.playlistAlbum);
+    fetchLyrics(g, c.window, [&session, done] {
+        MainControls &controls = session.controls;
+        DesktopServices::setTimerPeriod(controls.playbackTimer, playbackTickMs);
+        showSongButtons(controls, session.globals.playlistAlbum);
+        done();
+    });
+}
+
+// Runs `step` after the similar-songs click's short pause; dropped with the window.
+void afterPause(Session &session, std::function<void()> step)
+{
+    QTimer::singleShot(similarSongsPauseMs, session.controls.window, std::move(step));
 }
 
 } // namespace
@@ -72,11 +87,13 @@ void wireSongHandlers(Session &session)
     QObject::connect(c.channelList, &QComboBox::activated, c.window,
                      [&session](int index) { chooseChannel(session, index); });
     QObject::connect(c.similarButton, &QToolButton::clicked, c.window, [&session] { playSimilarSongs(session); });
+    session.flow.setRetryRoutine([&session] {
+        session.flow.startIfFree([&session](auto finish) { fetchPlaylistAndPlay(session, finish); });
+    });
 }
 
 void chooseChannel(Session &session, int index)
 {
-    Globals &g = session.globals;
     MainControls &c = session.controls;
     c.volumeSlider->hide();
     c.channelList->hide();
@@ -87,15 +104,37 @@ void chooseChannel(Session &session, int index)
     }
     if (index < 0 || index >= channelCount || !channelTable()[index].id)
         return;
-    g.channelId = channelTable()[index].id;
-    fetchChannelInfo(g);
-    c.channelLabel->setText(index == 0 ? QStringLiteral("豆瓣精选 MHz") : text(g.channelName + " MHz"));
-    fetchPlaylistAndPlay(session);
+    session.flow.startWhenFree([&session, index](auto finish) {
+        Globals &g = session.globals;
+        g.channelId = channelTable()[index].id;
+        fetchChannelInfo(g, session.controls.window, [&session, index, finish] {
+            session.controls.channelLabel->setText(
+                index == 0 ? QStringLiteral("豆瓣精选 MHz") : text(session.globals.channelName + " MHz"));
+            fetchPlaylistAndPlay(session, finish);
+        });
+    });
 }
 
-void fetchPlaylistAndPlay(Session &session)
+void fetchPlaylistAndPlay(Session &session, std::function<void()> done)
 {
-    changeSong(session, fetchPlaylist(session.globals));
+    fetchPlaylist(session.globals, session.controls.window, [&session, done](const PlaylistSong &song) {
+        if (song.isPlayable()) {
+            changeSong(session, song, done);
+            return;
+        }
+        session.globals.player->stop();
+        waitBeforeRetry(session, reasonOf(song.outcome), song.outcome.status);
+        done();
+    });
+}
+
+void waitBeforeRetry(Session &session, RetryReason reason, int status)
+{
+    MainControls &c = session.controls;
+    DesktopServices::setTimerPeriod(c.playbackTimer, 0);
+    c.playingAnimation->playAnimation(false);
+    const std::chrono::seconds wait = session.flow.scheduleRetry();
+    c.lyricLabel->setText(retryMessage(reason, status, wait));
 }
 
 void showSongTexts(Session &session, const QByteArray &title, const QByteArray &artist,
@@ -123,6 +162,14 @@ void startSong(Session &session, const QByteArray &url)
     MediaPlayer &player = *session.globals.player;
     player.open(url);
     player.setVolume(QByteArray::number(session.controls.volumeSlider->value()));
+    session.flow.songStarted();
+}
+
+void showCover(Session &session, const QByteArray &pictureUrl)
+{
+    PictureBox *cover = session.controls.cover;
+    cover->setPictureBytes({});
+    session.flow.coverReader().read(pictureUrl, [cover](const QByteArray &bytes) { cover->setPictureBytes(bytes); });
 }
 
 void openAlbumPage(Session &session)
@@ -134,16 +181,21 @@ void openAlbumPage(Session &session)
 
 void playSimilarSongs(Session &session)
 {
-    Globals &g = session.globals;
-    const QByteArray id = fetchAlbumChannelId(g.songAlbum);
-    waitWithEvents(similarSongsWaitMs);
-    g.channelId = id;
-    fetchChannelInfo(g);
-    waitWithEvents(similarSongsWaitMs);
-    session.controls.channelLabel->setText(text(g.songArtist + " MHz"));
-    fetchPlaylistAndPlay(session);
+    session.flow.startWhenFree([&session](auto finish) {
+        fetchAlbumChannelId(session.globals.songAlbum, session.flow.albumReader(), [&session, finish](const QByteArray &id) {
+            afterPause(session, [&session, id, finish] {
+                Globals &g = session.globals;
+                g.channelId = id;
+                fetchChannelInfo(g, session.controls.window, [&session, finish] {
+                    afterPause(session, [&session, finish] {
+                        session.controls.channelLabel->setText(text(session.globals.songArtist + " MHz"));
+                        fetchPlaylistAndPlay(session, finish);
+                    });
+                });
+            });
+        });
+    });
 }
-
 void copySongInfo(Session &session)
 {
     const Globals &g = session.globals;

@@ -2,6 +2,7 @@
 
 #include "platform/automation/comapartment.h"
 #include "platform/toolkit/markersearch.h"
+#include "wrappers/completionwatch.h"
 
 #include <QObject>
 
@@ -193,6 +194,11 @@ void HttpRequest::setClientCertificate(const QByteArray &certificate)
 void HttpRequest::setAutoLogonPolicy(int policy)
 {
     m_request.call("SetAutoLogonPolicy", {policy});
+}
+
+bool HttpRequest::whenCompleted(QObject *context, std::function<void()> done)
+{
+    return CompletionWatch::watch(m_request.object(), context, std::move(done));
 }
 
 int HttpRequest::readyState() const

@@ -8,7 +8,10 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <functional>
 #include <optional>
+
+class QObject;
 
 // The platform's HTTP request object, driven late-bound. The program keeps one, `apiRequest`, and sends
 // every service request through it as open("GET", url), send(), responseText().
@@ -20,6 +23,10 @@
 //
 // Apartment balance: each createRequest enters the apartment once, and the destructor leaves it once for
 // every entry this instance made, so a copy, which makes none, leaves none.
+//
+// Asynchronous use, on the event loop: open(method, url, true), then whenCompleted(), then send(), which
+// returns at once; the routine runs when the answer is in (or the request failed) and reads it with
+// responseText() and status().
 //
 // Every member gives the zero value (empty text, 0, false, an empty variant) when the request object is
 // missing or the call fails.
@@ -68,7 +75,7 @@ public:
     void setCookieHeader(const QByteArray &cookies);
     QByteArray responseHeader(const QByteArray &name) const;
     QByteArray allResponseHeaders() const;
-    // Returns when the answer is in or the request failed.
+    // Synchronous: returns when the answer is in or the request failed. Asynchronous: returns at once.
     void send();
     void send(const AutomationVariant &body);
     bool waitForResponse(int timeout = 100);
@@ -77,6 +84,10 @@ public:
     void setClientCertificate(const QByteArray &certificate);
     void setAutoLogonPolicy(int policy);
     int readyState() const;
+    // Runs `done` once, from the event loop, when the asynchronous exchange about to be sent ends
+    // (readyState 4); not when it is dropped by a new open or an abort first, nor once `context` is gone.
+    // False, and `done` never runs, when the request object cannot tell (it is missing).
+    bool whenCompleted(QObject *context, std::function<void()> done);
     // Makes `handler` the handler of every sink of the process and hands this instance's sink to the
     // request object as its onreadystatechange.
     void setReadyStateHandler(ReadyStateSink::Handler handler);

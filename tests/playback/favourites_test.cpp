@@ -195,12 +195,15 @@ TEST_F(FavouritesReplayTest, DoubleClickReplaysTheRowOnTheDefaultChannel)
 {
     const DemoSong &first = DemoStation::songs().at(0);
     chooseChannel(session(), 2);
+    ASSERT_TRUE(settle());
     addFavourite(session());
-    fetchPlaylistAndPlay(session()); // the next song
-    m_window.resize(658, 240);
+    QTest::mouseClick(c.nextButton, Qt::LeftButton);
+    ASSERT_TRUE(settle());
+    m_window.setFixedSize(658, 240);
     m_station.clearRequestLog();
 
     doubleClickRow(0);
+    ASSERT_TRUE(settle());
     Globals &g = m_app.globals();
     EXPECT_EQ(c.titleLabel->text(), QString::fromStdString(first.title));
     EXPECT_EQ(m_window.windowTitle(), QString::fromStdString(first.title + " - " + first.artist));
@@ -219,6 +222,7 @@ TEST_F(FavouritesReplayTest, DoubleClickReplaysTheRowOnTheDefaultChannel)
 TEST_F(FavouritesReplayTest, SongWithoutAlbumPageKeepsThePreviousLyrics)
 {
     chooseChannel(session(), 2);
+    ASSERT_TRUE(settle());
     const int row = list().insertRow(0, "无名小调");
     list().setCellText(row, 2, QByteArray::fromStdString(m_station.rootUrl() + "/audio/1003.wav"));
     list().setCellText(row, 7, "/album/77/");
@@ -228,6 +232,7 @@ TEST_F(FavouritesReplayTest, SongWithoutAlbumPageKeepsThePreviousLyrics)
     m_station.clearRequestLog();
 
     doubleClickRow(row);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(g.lyricsAnswer, previousAnswer);
     EXPECT_EQ(requestCount("/j/v2/lyric"), 0);
     EXPECT_TRUE(c.similarButton->isHidden());

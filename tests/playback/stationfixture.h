@@ -3,7 +3,10 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "demostation.h"
+#include "radio/songflow.h"
 #include "support/scopedenv.h"
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +23,11 @@ protected:
     }
 
     Session &session() { return m_window.session(); }
+    // Waits for the chain of radio requests in flight, if any, to end.
+    bool settle(int timeoutMs = 5000)
+    {
+        return QTest::qWaitFor([&] { return !session().flow.isBusy(); }, timeoutMs);
+    }
     // How many requests so far had a target starting with `prefix`.
     int requestCount(std::string_view prefix) const
     {

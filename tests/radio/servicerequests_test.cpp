@@ -3,9 +3,15 @@
 #include "platform/components/httprequest/httprequestcomponent.h"
 #include "radio/servicehosts.h"
 #include "radio/servicerequests.h"
+#include "platform/toolkit/urlreader.h"
 #include "support/scopedenv.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -25,6 +31,52 @@ protected:
         m_globals.apiRequest.emplace();
     }
 
+    // Runs one request and waits for its routine; fails the test when the routine is not called.
+    void run(const std::function<void(std::function<void()> done)> &request)
+    {
+        QEventLoop loop;
+        bool done = false;
+        request([&] {
+            done = true;
+            loop.quit();
+        });
+        EXPECT_FALSE(done) << "the routine must run from the loop";
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        EXPECT_TRUE(done);
+    }
+    void channelInfo()
+    {
+        run([&](auto done) { fetchChannelInfo(m_globals, &m_context, done); });
+    }
+    PlaylistSong playlist()
+    {
+        PlaylistSong song;
+        run([&](auto done) {
+            fetchPlaylist(m_globals, &m_context, [&song, done](const PlaylistSong &answer) {
+                song = answer;
+                done();
+            });
+        });
+        return song;
+    }
+    void lyrics()
+    {
+        run([&](auto done) { fetchLyrics(m_globals, &m_context, done); });
+    }
+    QByteArray albumChannelId(const QByteArray &album)
+    {
+        QByteArray id = "none";
+        UrlReader reader;
+        run([&](auto done) {
+            fetchAlbumChannelId(album, reader, [&id, done](const QByteArray &answer) {
+                id = answer;
+                done();
+            });
+        });
+        return id;
+    }
+
     std::vector<std::string> targets() const
     {
         std::vector<std::string> result;
@@ -37,24 +89,25 @@ protected:
     std::unique_ptr<ScopedEnv> m_root;
     std::unique_ptr<ScopedEnv> m_site;
     Globals m_globals;
+    QObject m_context;
 };
 
 TEST_F(ServiceRequestsTest, ChannelInfoAsksForTheChannelAsIs)
 {
     m_globals.channelId = "-10";
-    fetchChannelInfo(m_globals);
+    channelInfo();
     EXPECT_EQ(targets(), std::vector<std::string>{"GET /j/v2/channel_info?id=-10"});
     EXPECT_EQ(m_globals.channelName, "豆瓣精选");
 
     m_globals.channelId = "1";
-    fetchChannelInfo(m_globals);
+    channelInfo();
     EXPECT_EQ(m_globals.channelName, "华语");
 }
 
 TEST_F(ServiceRequestsTest, PlaylistFieldsLandDecodedInTheirPlaces)
 {
     m_globals.channelId = "2";
-    const PlaylistSong song = fetchPlaylist(m_globals);
+    const PlaylistSong song = playlist();
     const DemoSong &expected = DemoStation::songs().front();
     EXPECT_EQ(targets(), std::vector<std::string>{"GET /j/v2/playlist?channel=2&kbps=128&client=s%3Amainsite%7Cy%3A3.0"
                                                   "&app_name=radio_website&version=100&type=n"});
@@ -72,8 +125,8 @@ TEST_F(ServiceRequestsTest, PlaylistFieldsLandDecodedInTheirPlaces)
 TEST_F(ServiceRequestsTest, LyricsStayAsTheServiceEscapedThem)
 {
     m_globals.channelId = "1";
-    fetchPlaylist(m_globals);
-    fetchLyrics(m_globals);
+    playlist();
+    lyrics();
     EXPECT_EQ(targets().back(), "GET /j/v2/lyric?sid=" + m_globals.songSid.toStdString()
                                     + "&ssid=" + m_globals.songSsid.toStdString());
     EXPECT_TRUE(m_globals.lyricsAnswer.startsWith("{"));
@@ -84,9 +137,9 @@ TEST_F(ServiceRequestsTest, LyricsStayAsTheServiceEscapedThem)
 TEST_F(ServiceRequestsTest, AlbumPageGivesItsChannelOnlyOnTheAlbumSite)
 {
     const DemoSong &song = DemoStation::songs().front();
-    EXPECT_EQ(fetchAlbumChannelId(bytes(song.album)), QByteArray::number(song.albumChannel));
+    EXPECT_EQ(albumChannelId(bytes(song.album)), QByteArray::number(song.albumChannel));
     m_station.clearRequestLog();
-    EXPECT_EQ(fetchAlbumChannelId("@127.0.0.2/subject/1/"), "");
+    EXPECT_EQ(albumChannelId("@127.0.0.2/subject/1/"), "");
     EXPECT_TRUE(targets().empty());
 }
 
@@ -111,16 +164,33 @@ TEST(AlbumPageUrlTest, OnlyPagesOnTheAlbumSiteItself)
 
 TEST_F(ServiceRequestsTest, BrokenAnswersGiveEmptyFields)
 {
-    for (Fault fault : {Fault::EmptyAnswer, Fault::ServerError, Fault::Garbage, Fault::MissingFields}) {
+    for (Fault fault : {Fault::EmptyAnswer, Fault::ServerError, Fault::LoginPage, Fault::Garbage, Fault::MissingFields}) {
         SCOPED_TRACE(std::string(faultName(fault)));
         m_station.setFault(fault);
         m_globals.channelId = "1";
-        fetchChannelInfo(m_globals);
-        const PlaylistSong song = fetchPlaylist(m_globals);
-        fetchLyrics(m_globals);
+        channelInfo();
+        const PlaylistSong song = playlist();
+        lyrics();
         EXPECT_EQ(m_globals.channelName, "");
         EXPECT_EQ(song.title, "");
         EXPECT_EQ(song.url, "");
+        EXPECT_EQ(m_globals.lyricsText, "");
+    }
+}
+
+TEST_F(ServiceRequestsTest, ErrorPagesAreFailedRequests)
+{
+    m_globals.channelId = "1";
+    playlist();
+    for (Fault fault : {Fault::ServerError, Fault::LoginPage}) {
+        SCOPED_TRACE(std::string(faultName(fault)));
+        m_station.setFault(fault);
+        const PlaylistSong song = playlist();
+        EXPECT_FALSE(song.outcome.usable);
+        EXPECT_FALSE(song.isPlayable());
+        EXPECT_EQ(song.outcome.status, fault == Fault::ServerError ? 500 : 403);
+        lyrics();
+        EXPECT_EQ(m_globals.lyricsAnswer, "");
         EXPECT_EQ(m_globals.lyricsText, "");
     }
 }
@@ -129,10 +199,11 @@ TEST_F(ServiceRequestsTest, RefusedConnectionGivesEmptyFields)
 {
     ScopedEnv unreachable("QUORIN_API_ROOT", "http://127.0.0.1:1");
     m_globals.channelId = "1";
-    fetchChannelInfo(m_globals);
-    const PlaylistSong song = fetchPlaylist(m_globals);
+    channelInfo();
+    const PlaylistSong song = playlist();
     EXPECT_EQ(m_globals.channelName, "");
     EXPECT_EQ(song.title, "");
+    EXPECT_EQ(song.outcome.status, 0);
     EXPECT_EQ(m_globals.songSid, "");
 }
 

@@ -196,8 +196,20 @@ Reply DemoStation::cover(const httplib::Request &req, Fault) const
     return media ? Reply{200, "image/png", media->png} : notFound();
 }
 
+void DemoStation::setAudioFile(std::string bytes, std::string contentType)
+{
+    const std::lock_guard lock(m_mutex);
+    m_audioFile = std::move(bytes);
+    m_audioFileType = std::move(contentType);
+}
+
 Reply DemoStation::audio(const httplib::Request &req, Fault) const
 {
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_audioFile.empty())
+            return Reply{200, m_audioFileType, m_audioFile};
+    }
     const SongMedia *media = findMedia(req.matches[1]);
     return media ? Reply{200, "audio/wav", media->wav} : notFound();
 }

@@ -52,6 +52,9 @@ public:
     // From now on, requests whose path starts with pathPrefix (every request when it is empty) get
     // fault; Fault::None clears it.
     void setFault(Fault fault, const std::string &pathPrefix = {});
+    // Every audio request is answered with these bytes (e.g. an MP3 for measuring playback) instead of the
+    // generated WAV; empty bytes go back to the generated audio.
+    void setAudioFile(std::string bytes, std::string contentType);
     // How long Fault::SlowAnswer holds each answer back (2 s unless set).
     void setSlowDelay(std::chrono::milliseconds delay);
 
@@ -89,4 +92,6 @@ private:
     std::chrono::milliseconds m_slowDelay{2000};
     std::vector<LoggedRequest> m_log;
     std::map<std::string, size_t> m_rotation; // channel query value -> playlist answers given
+    std::string m_audioFile;
+    std::string m_audioFileType;
 };

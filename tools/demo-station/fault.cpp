@@ -5,10 +5,11 @@
 
 namespace {
 
-constexpr std::array<std::pair<Fault, std::string_view>, 10> names = {{
+constexpr std::array<std::pair<Fault, std::string_view>, 11> names = {{
     {Fault::None, "none"},
     {Fault::EmptyAnswer, "empty-answer"},
     {Fault::ServerError, "server-error"},
+    {Fault::LoginPage, "login-page"},
     {Fault::Garbage, "garbage"},
     {Fault::InvalidUtf8, "invalid-utf8"},
     {Fault::MissingFields, "missing-fields"},

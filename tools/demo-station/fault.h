@@ -8,6 +8,7 @@ enum class Fault {
     None,
     EmptyAnswer,   // status 200, empty body
     ServerError,   // status 500 with a small HTML body
+    LoginPage,     // status 403 with an HTML login page, as a service asks a client it no longer trusts
     Garbage,       // status 200, binary noise instead of the body
     InvalidUtf8,   // text answers with every multi-byte character cut short by one byte
     MissingFields, // answers without their key fields ("name", "title", "url", "lyric", the "cid=" link)

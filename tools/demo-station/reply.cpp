@@ -65,6 +65,10 @@ void sendReply(const httplib::Request &req, httplib::Response &res, Reply reply,
         reply = {500, "text/html; charset=utf-8",
                  "<html><body><h1>500 Internal Server Error</h1></body></html>", true};
         break;
+    case Fault::LoginPage:
+        reply = {403, "text/html; charset=utf-8",
+                 "<html><body><form action=\"/login\">请先登录</form></body></html>", true};
+        break;
     case Fault::Garbage:
         reply.body = garbage();
         break;

@@ -9,6 +9,17 @@ bool startsWithNoCase(QByteArrayView text, QByteArrayView prefix)
     return text.size() >= prefix.size() && text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
 }
 
+// CURLOPT_MAXFILESIZE only knows an announced length; a chunked or compressed answer is stopped here.
+size_t appendWithinCap(char *data, size_t size, size_t count, void *userData)
+{
+    auto *body = static_cast<QByteArray *>(userData);
+    const size_t length = size * count;
+    if (length > static_cast<size_t>(CurlSupport::kMaxBodyBytes - body->size()))
+        return 0; // tells curl to abort with a write error
+    body->append(data, static_cast<qsizetype>(length));
+    return length;
+}
+
 } // namespace
 
 bool CurlSupport::isHttpUrl(QByteArrayView url)
@@ -33,4 +44,11 @@ void CurlSupport::applySafeDefaults(CURL *handle)
     curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, "");
+}
+
+void CurlSupport::collectBodyInto(CURL *handle, QByteArray *body)
+{
+    curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(kMaxBodyBytes));
+    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, appendWithinCap);
+    curl_easy_setopt(handle, CURLOPT_WRITEDATA, body);
 }

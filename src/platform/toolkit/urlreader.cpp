@@ -1,24 +1,8 @@
 #include "platform/toolkit/urlreader.h"
 
-#include "platform/toolkit/curlsupport.h"
+#include "platform/toolkit/curlmultidriver.h"
 
 namespace {
-
-struct Body {
-    QByteArray bytes;
-    qsizetype limit = 0;
-};
-
-// CURLOPT_MAXFILESIZE only knows the announced length; a chunked answer is stopped here instead.
-size_t appendToBody(char *data, size_t size, size_t count, void *userData)
-{
-    auto *body = static_cast<Body *>(userData);
-    const size_t length = size * count;
-    if (length > static_cast<size_t>(body->limit - body->bytes.size()))
-        return 0; // tells curl to abort with a write error
-    body->bytes.append(data, static_cast<qsizetype>(length));
-    return length;
-}
 
 void applyLimits(CURL *handle, const UrlReadLimits &limits)
 {
@@ -26,7 +10,6 @@ void applyLimits(CURL *handle, const UrlReadLimits &limits)
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, limits.lowSpeedBytesPerSecond);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.stallTime.count()));
     curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.totalTimeout.count()));
-    curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBodyBytes));
 }
 
 bool isSuccessStatus(CURL *handle)
@@ -38,27 +21,57 @@ bool isSuccessStatus(CURL *handle)
 
 } // namespace
 
-QByteArray readUrl(const QByteArray &url)
+UrlReader::UrlReader(UrlReadLimits limits, QObject *parent)
+    : QObject(parent)
+    , m_limits(limits)
+    , m_handle(CurlSupport::makeEasyHandle())
 {
-    return readUrl(url, UrlReadLimits());
 }
 
-QByteArray readUrl(const QByteArray &url, const UrlReadLimits &limits)
+UrlReader::~UrlReader()
 {
-    if (!CurlSupport::isHttpUrl(url))
-        return {};
-    const CurlEasyHandle handle = CurlSupport::makeEasyHandle();
-    if (!handle)
-        return {};
-    CurlSupport::applySafeDefaults(handle.get());
-    applyLimits(handle.get(), limits);
-    Body body;
-    body.limit = limits.maxBodyBytes;
-    curl_easy_setopt(handle.get(), CURLOPT_URL, url.constData());
-    curl_easy_setopt(handle.get(), CURLOPT_WRITEFUNCTION, appendToBody);
-    curl_easy_setopt(handle.get(), CURLOPT_WRITEDATA, &body);
+    cancel();
+}
+
+void UrlReader::read(const QByteArray &url, Done done)
+{
+    cancel();
+    const quint64 readNumber = ++m_readCount;
+    m_done = std::move(done);
+    m_body.clear();
+    CurlMultiDriver *driver = CurlMultiDriver::instance();
+    if (m_handle && driver && CurlSupport::isHttpUrl(url)) {
+        CURL *handle = m_handle.get();
+        curl_easy_reset(handle);
+        CurlSupport::applySafeDefaults(handle);
+        applyLimits(handle, m_limits);
+        CurlSupport::collectBodyInto(handle, &m_body);
+        curl_easy_setopt(handle, CURLOPT_URL, url.constData());
+        if (driver->start(handle, [this](CURLcode result) { finish(result); }))
+            return;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, readNumber] {
+            if (readNumber == m_readCount && m_done)
+                finish(CURLE_FAILED_INIT);
+        },
+        Qt::QueuedConnection);
+}
+
+void UrlReader::cancel()
+{
+    ++m_readCount;
+    m_done = nullptr;
+    if (CurlMultiDriver *driver = CurlMultiDriver::instance(); driver && m_handle)
+        driver->cancel(m_handle.get());
+}
+
+void UrlReader::finish(CURLcode result)
+{
     // A 404 is a successful transfer to curl: the status is checked as well.
-    if (curl_easy_perform(handle.get()) != CURLE_OK || !isSuccessStatus(handle.get()))
-        return {};
-    return body.bytes;
+    const bool ok = result == CURLE_OK && isSuccessStatus(m_handle.get());
+    const Done done = std::exchange(m_done, nullptr);
+    const QByteArray body = ok ? std::exchange(m_body, {}) : QByteArray();
+    if (done)
+        done(body);
 }

@@ -3,6 +3,8 @@
 #include "support/loopbackserver.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -16,7 +18,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr qsizetype kSmallLimit = 16 * 1024;
+constexpr qsizetype kLimit = CurlSupport::kMaxBodyBytes;
 
 // Short limits, so the failure cases finish in a second or two.
 UrlReadLimits shortLimits()
@@ -26,8 +28,24 @@ UrlReadLimits shortLimits()
     limits.lowSpeedBytesPerSecond = 1;
     limits.stallTime = 1s;
     limits.totalTimeout = 3s;
-    limits.maxBodyBytes = kSmallLimit;
     return limits;
+}
+
+// One read run to its end on a loop of its own; a read that never answers fails the test after 20 s.
+QByteArray readUrl(const QByteArray &url, const UrlReadLimits &limits = {})
+{
+    UrlReader reader(limits);
+    QEventLoop loop;
+    QByteArray result = "no answer";
+    reader.read(url, [&](const QByteArray &body) {
+        result = body;
+        loop.quit();
+    });
+    const bool answeredInside = result != "no answer";
+    QTimer::singleShot(20s, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_FALSE(answeredInside) << "the answer must come from the loop";
+    return result;
 }
 
 // A body of the given size in chunks, so its length is not announced.
@@ -35,7 +53,7 @@ void serveChunked(httplib::Response &response, size_t size)
 {
     response.set_chunked_content_provider(
         "application/octet-stream", [size](size_t offset, httplib::DataSink &sink) {
-            const std::string chunk(std::min<size_t>(1000, size - offset), 'x');
+            const std::string chunk(std::min<size_t>(64 * 1024, size - offset), 'x');
             if (!chunk.empty())
                 sink.write(chunk.data(), chunk.size());
             if (offset + chunk.size() >= size)
@@ -67,13 +85,13 @@ protected:
             response.set_redirect("file:///etc/passwd");
         });
         server.Get("/at-limit", [](const httplib::Request &, httplib::Response &response) {
-            serveChunked(response, kSmallLimit);
+            serveChunked(response, kLimit);
         });
         server.Get("/over-limit", [](const httplib::Request &, httplib::Response &response) {
-            serveChunked(response, kSmallLimit + 1);
+            serveChunked(response, kLimit + 1);
         });
         server.Get("/over-limit-announced", [](const httplib::Request &, httplib::Response &response) {
-            response.set_content(std::string(kSmallLimit + 1, 'x'), "application/octet-stream");
+            response.set_content(std::string(kLimit + 1, 'x'), "application/octet-stream");
         });
         server.Get("/stall", [this](const httplib::Request &, httplib::Response &response) {
             waitForRelease();
@@ -109,7 +127,7 @@ TEST_F(UrlReaderTest, ReadsTheBody)
     EXPECT_EQ(readUrl(url("/body")), "cover bytes");
     EXPECT_EQ(readUrl(url("/redirect")), "cover bytes");
     EXPECT_EQ(readUrl("HTTP" + url("/body").mid(4)), "cover bytes");
-    EXPECT_EQ(readUrl(url("/at-limit"), shortLimits()).size(), kSmallLimit);
+    EXPECT_EQ(readUrl(url("/at-limit"), shortLimits()).size(), kLimit);
 }
 
 TEST_F(UrlReaderTest, FailuresGiveEmptyBytes)
@@ -132,6 +150,24 @@ TEST_F(UrlReaderTest, FailuresGiveEmptyBytes)
         SCOPED_TRACE(test.name);
         EXPECT_TRUE(readUrl(test.url, shortLimits()).isEmpty());
     }
+}
+
+TEST_F(UrlReaderTest, ANewReadDropsTheOneInFlight)
+{
+    UrlReader reader(shortLimits());
+    QEventLoop loop;
+    QList<QByteArray> answers;
+    reader.read(url("/stall"), [&](const QByteArray &body) { answers.append("stalled: " + body); });
+    reader.read(url("/body"), [&](const QByteArray &body) {
+        answers.append(body);
+        loop.quit();
+    });
+    QTimer::singleShot(5s, &loop, &QEventLoop::quit);
+    loop.exec();
+    m_release = true;
+    QTimer::singleShot(1500ms, &loop, &QEventLoop::quit); // time for the first answer, were it still due
+    loop.exec();
+    EXPECT_EQ(answers, QList<QByteArray>{"cover bytes"});
 }
 
 TEST_F(UrlReaderTest, RefusedConnectionGivesEmptyBytes)

@@ -4,8 +4,11 @@
 #include "platform/automation/componentregistry.h"
 #include "platform/components/httprequest/bodytext.h"
 #include "platform/components/httprequest/statusphrase.h"
+#include "platform/toolkit/curlmultidriver.h"
 
 #include <QByteArrayView>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -76,8 +79,15 @@ HttpRequestComponent::HttpRequestComponent(QObject *parent)
     m_request.userAgent = kDefaultUserAgent;
 }
 
-void HttpRequestComponent::open(const QString &method, const QString &url, bool /*async: always synchronous*/)
+HttpRequestComponent::~HttpRequestComponent()
 {
+    stopTransfer();
+}
+
+void HttpRequestComponent::open(const QString &method, const QString &url, bool async)
+{
+    stopTransfer();
+    m_async = async;
     m_answer.reset();
     m_request.method = method.toUtf8();
     m_request.url = url.toUtf8();
@@ -94,14 +104,47 @@ void HttpRequestComponent::send(const QVariant &body)
     if (m_sending)
         return;
     m_answer.reset();
-    if (!m_opened)
+    if (!m_opened) {
+        // An asynchronous caller waits for readyState 4, so it hears of the failure too.
+        if (m_async)
+            failLater();
         return;
+    }
     HttpSession::Request request = m_request;
     request.body = bodyBytes(body);
     m_sending = true;
     setReadyState(Sending);
-    m_answer = m_session.perform(request);
+    if (m_async)
+        startTransfer(request);
+    else
+        finishExchange(m_session.perform(request));
+}
+
+void HttpRequestComponent::startTransfer(const HttpSession::Request &request)
+{
+    if (m_session.prepare(request)
+        && m_driver.start(m_session.handle(), [this](CURLcode result) { finishExchange(m_session.collect(result)); }))
+        return;
+    failLater();
+}
+
+void HttpRequestComponent::failLater()
+{
+    m_sending = true;
+    // Reported from the loop, as an asynchronous caller expects, unless a newer exchange came first.
+    const quint64 exchange = ++m_exchangeCount;
+    QMetaObject::invokeMethod(
+        this, [this, exchange] {
+            if (exchange == m_exchangeCount && m_sending)
+                finishExchange(std::nullopt);
+        },
+        Qt::QueuedConnection);
+}
+
+void HttpRequestComponent::finishExchange(std::optional<HttpSession::Answer> answer)
+{
     m_sending = false;
+    m_answer = std::move(answer);
     if (m_answer) {
         m_request.url = m_answer->url;
         setReadyState(Received);
@@ -109,13 +152,33 @@ void HttpRequestComponent::send(const QVariant &body)
     setReadyState(Completed);
 }
 
-bool HttpRequestComponent::waitForResponse(int /*timeoutSeconds: the answer is already in*/) const
+void HttpRequestComponent::stopTransfer()
 {
+    ++m_exchangeCount;
+    if (m_async && m_sending) {
+        m_driver.cancel(m_session.handle());
+        m_sending = false;
+    }
+}
+
+bool HttpRequestComponent::waitForResponse(int timeoutSeconds)
+{
+    if (m_async && m_sending) {
+        QEventLoop loop;
+        connect(this, &HttpRequestComponent::readyStateChanged, &loop, [&loop](int state) {
+            if (state == Completed)
+                loop.quit();
+        });
+        if (timeoutSeconds >= 0)
+            QTimer::singleShot(std::chrono::seconds(timeoutSeconds), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     return m_answer.has_value();
 }
 
 void HttpRequestComponent::abort()
 {
+    stopTransfer();
     m_answer.reset();
     m_opened = false;
     setReadyState(Uninitialized);
@@ -251,6 +314,7 @@ void HttpRequestComponent::setReadyState(int state)
         AutomationObject::borrow(m_onReadyStateChange)
             .call("Invoke", {kDispIdValue, kLocaleUserDefault, kDispatchMethod});
     }
+    emit readyStateChanged(state);
 }
 
 void registerHttpRequestComponent()

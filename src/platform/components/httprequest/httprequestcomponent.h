@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/components/httprequest/httpsession.h"
+#include "platform/toolkit/curlmultidriver.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -12,9 +13,12 @@
 
 // The HTTP request object created by ProgID "WinHttp.WinHttpRequest.5.1", on libcurl.
 //
-// Every request is synchronous: send() returns when the answer is in or the request has failed, whatever
-// the asynchronous flag of open() said, so waitForResponse() has nothing left to wait for. Each object
-// keeps one curl handle, so requests to the same host reuse its connection.
+// A request opened as synchronous is sent by send() to its end: it returns when the answer is in or the
+// request has failed. One opened as asynchronous returns from send() at once, readyState 2, and runs on
+// the event loop of the object's thread (a CurlMultiDriver of its own); readyState 4, always reached from
+// the loop and announced by readyStateChanged, tells that the answer is in. open(), abort() and the
+// object's end drop an exchange still running. Each object keeps its own connections, so requests to the
+// same host reuse them, and they close with the object.
 //
 // A failed request (no connection, a time-out, an address that is not http or https, also behind a
 // redirect, a TLS peer that does not verify, an answer that is not HTTP or one over 16 MiB) leaves status
@@ -31,7 +35,7 @@ class HttpRequestComponent : public QObject {
     Q_PROPERTY(QString responseText READ responseText)
     Q_PROPERTY(QByteArray responseBody READ responseBody)
     Q_PROPERTY(QVariant responseStream READ responseStream)
-    Q_PROPERTY(int readyState READ readyState)
+    Q_PROPERTY(int readyState READ readyState NOTIFY readyStateChanged)
     Q_PROPERTY(QObject *onreadystatechange READ onReadyStateChange WRITE setOnReadyStateChange)
 
 public:
@@ -43,16 +47,19 @@ public:
     };
 
     explicit HttpRequestComponent(QObject *parent = nullptr);
+    ~HttpRequestComponent() override;
 
-    // Starts a new request: forgets the previous answer, request headers and credentials; proxy, time-outs,
-    // certificate and user agent stay. An address that is not http or https, or a method that is not an
-    // HTTP token, leaves nothing to send.
+    // Starts a new request, dropping one still running: forgets the previous answer, request headers and
+    // credentials; proxy, time-outs, certificate and user agent stay. An address that is not http or https,
+    // or a method that is not an HTTP token, leaves nothing to send (readyState 0).
     Q_INVOKABLE void open(const QString &method, const QString &url, bool async = false);
     // Sends the opened request, with a body when one is given (bytes as they are, anything else as UTF-8
-    // text), and returns when the exchange has ended. Without an opened request only the answer is cleared.
+    // text): synchronous, it returns when the exchange has ended; asynchronous, at once (see the class
+    // comment). Without an opened request only the answer is cleared.
     Q_INVOKABLE void send(const QVariant &body = QVariant());
-    // True when the last request got an answer; never waits, see the class comment.
-    Q_INVOKABLE bool waitForResponse(int timeoutSeconds = -1) const;
+    // True when the last request got an answer. An asynchronous exchange still running is waited for, with
+    // the event loop running, up to timeoutSeconds (below 0: without a limit).
+    Q_INVOKABLE bool waitForResponse(int timeoutSeconds = -1);
     // Drops the opened request and its answer; readyState goes back to 0.
     Q_INVOKABLE void abort();
 
@@ -92,14 +99,26 @@ public:
     QObject *onReadyStateChange() const { return m_onReadyStateChange; }
     void setOnReadyStateChange(QObject *sink) { m_onReadyStateChange = sink; }
 
+signals:
+    void readyStateChanged(int state);
+
 private:
     void setReadyState(int state);
+    void startTransfer(const HttpSession::Request &request);
+    void finishExchange(std::optional<HttpSession::Answer> answer);
+    void failLater();
+    void stopTransfer();
 
     HttpSession m_session;
+    // Declared after the session: it goes first, dropping a transfer before the handle goes.
+    CurlMultiDriver m_driver;
     // What send() sends: set by open(), the setters and option writes.
     HttpSession::Request m_request;
     bool m_opened = false;
+    bool m_async = false;
     bool m_sending = false;
+    // Tells a queued failure which exchange it belongs to.
+    quint64 m_exchangeCount = 0;
     std::optional<HttpSession::Answer> m_answer;
     int m_readyState = 0;
     QPointer<QObject> m_onReadyStateChange;

@@ -4,18 +4,9 @@
 
 #include <QByteArrayView>
 
-#include <algorithm>
 
 namespace {
 
-// What arrives during one exchange. A redirect or an interim "100 Continue" starts a new response with
-// its own status line; only the last response's parts are kept.
-struct Reception {
-    QByteArray statusText;
-    QByteArray headers;
-    QByteArray body;
-    qsizetype headerBytes = 0;
-};
 
 // "HTTP/1.1 404 Not Found" gives "Not Found"; HTTP/2 has no phrase.
 QByteArray reasonPhrase(QByteArrayView statusLine)
@@ -27,7 +18,7 @@ QByteArray reasonPhrase(QByteArrayView statusLine)
 
 size_t receiveHeader(char *data, size_t size, size_t count, void *userData)
 {
-    auto *reception = static_cast<Reception *>(userData);
+    auto *reception = static_cast<HttpSession::Reception *>(userData);
     const size_t length = size * count;
     // curl 7.88 bounds each line but not their number: a hostile server could send headers forever.
     if (length > static_cast<size_t>(HttpSession::kMaxHeaderBytes - reception->headerBytes))
@@ -44,17 +35,6 @@ size_t receiveHeader(char *data, size_t size, size_t count, void *userData)
         reception->headers.append(line);
         reception->headers.append("\r\n");
     }
-    return length;
-}
-
-// CURLOPT_MAXFILESIZE only knows an announced length; a chunked or compressed answer is stopped here.
-size_t receiveBody(char *data, size_t size, size_t count, void *userData)
-{
-    auto *reception = static_cast<Reception *>(userData);
-    const size_t length = size * count;
-    if (length > static_cast<size_t>(HttpSession::kMaxBodyBytes - reception->body.size()))
-        return 0; // aborts the transfer with a write error
-    reception->body.append(data, static_cast<qsizetype>(length));
     return length;
 }
 
@@ -113,50 +93,62 @@ bool appendLine(CurlHeaderList &list, const QByteArray &line)
 
 } // namespace
 
+HttpSession::~HttpSession() = default;
+
 HttpSession::HttpSession()
     : m_handle(CurlSupport::makeEasyHandle())
 {
 }
 
-std::optional<HttpSession::Answer> HttpSession::perform(const Request &request)
+bool HttpSession::prepare(const Request &request)
 {
     if (!m_handle || !CurlSupport::isHttpUrl(request.url))
-        return std::nullopt;
+        return false;
     CURL *handle = m_handle.get();
     // Back to curl's defaults; open connections and the DNS and TLS session caches stay.
     curl_easy_reset(handle);
     CurlSupport::applySafeDefaults(handle);
-    PhaseDeadlines deadlines(request.timeouts);
-    deadlines.apply(handle);
+    m_deadlines = std::make_unique<PhaseDeadlines>(request.timeouts);
+    m_deadlines->apply(handle);
     applyProxy(handle, request.proxy);
     applyLogins(handle, request);
-    applyMethod(handle, request);
+    // curl keeps pointers to the body and the header list, so they live here until the next request.
+    m_request = request;
+    applyMethod(handle, m_request);
 
-    CurlHeaderList headers;
-    for (const QByteArray &line : request.headers) {
-        if (!appendLine(headers, line))
-            return std::nullopt;
+    m_headers.reset();
+    for (const QByteArray &line : m_request.headers) {
+        if (!appendLine(m_headers, line))
+            return false;
     }
-    Reception reception;
-    curl_easy_setopt(handle, CURLOPT_URL, request.url.constData());
-    curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get());
-    curl_easy_setopt(handle, CURLOPT_USERAGENT, request.userAgent.constData());
-    if (!request.clientCertificate.isEmpty())
-        curl_easy_setopt(handle, CURLOPT_SSLCERT, request.clientCertificate.constData());
-    curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(kMaxBodyBytes));
+    m_reception = {};
+    curl_easy_setopt(handle, CURLOPT_URL, m_request.url.constData());
+    curl_easy_setopt(handle, CURLOPT_HTTPHEADER, m_headers.get());
+    curl_easy_setopt(handle, CURLOPT_USERAGENT, m_request.userAgent.constData());
+    if (!m_request.clientCertificate.isEmpty())
+        curl_easy_setopt(handle, CURLOPT_SSLCERT, m_request.clientCertificate.constData());
     curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, receiveHeader);
-    curl_easy_setopt(handle, CURLOPT_HEADERDATA, &reception);
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, receiveBody);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &reception);
-    // The handle keeps pointers into this frame until the next request resets it; curl only reads them
-    // during a transfer.
-    if (curl_easy_perform(handle) != CURLE_OK)
-        return std::nullopt;
+    curl_easy_setopt(handle, CURLOPT_HEADERDATA, &m_reception);
+    CurlSupport::collectBodyInto(handle, &m_reception.body);
+    return true;
+}
 
+std::optional<HttpSession::Answer> HttpSession::collect(CURLcode result)
+{
+    if (result != CURLE_OK)
+        return std::nullopt;
+    CURL *handle = m_handle.get();
     long status = 0;
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &status);
     const char *finalUrl = nullptr;
     curl_easy_getinfo(handle, CURLINFO_EFFECTIVE_URL, &finalUrl);
-    return Answer{static_cast<int>(status), std::move(reception.statusText), std::move(reception.headers),
-                  std::move(reception.body), finalUrl ? QByteArray(finalUrl) : request.url};
+    return Answer{static_cast<int>(status), std::move(m_reception.statusText), std::move(m_reception.headers),
+                  std::move(m_reception.body), finalUrl ? QByteArray(finalUrl) : m_request.url};
+}
+
+std::optional<HttpSession::Answer> HttpSession::perform(const Request &request)
+{
+    if (!prepare(request))
+        return std::nullopt;
+    return collect(curl_easy_perform(m_handle.get()));
 }

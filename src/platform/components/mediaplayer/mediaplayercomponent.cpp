@@ -206,7 +206,7 @@ void MediaPlayerComponent::handleCommandReply(const mpv_event &event)
     const qint64 entryId = entryIdOf(static_cast<const mpv_event_command *>(event.data)->result);
     if (event.error < 0 || entryId < 0)
         fail(QStringLiteral("The stream cannot be opened: %1")
-                 .arg(QString::fromUtf8(mpv_error_string(event.error))));
+                 .arg(QString::fromUtf8(MpvSession::errorText(event.error))));
     else
         m_entryId = entryId;
 }
@@ -219,7 +219,7 @@ void MediaPlayerComponent::handleEndFile(const mpv_event_end_file &end)
         finish();
     else if (end.reason == MPV_END_FILE_REASON_ERROR)
         fail(QStringLiteral("The stream cannot be played: %1")
-                 .arg(QString::fromUtf8(mpv_error_string(end.error))));
+                 .arg(QString::fromUtf8(MpvSession::errorText(end.error))));
 }
 
 void MediaPlayerComponent::handlePropertyChange(const mpv_event_property &property)

@@ -3,8 +3,9 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-LeftPressWatcher::LeftPressWatcher(QWidget *widget, std::function<void()> handler)
+LeftPressWatcher::LeftPressWatcher(QWidget *widget, QEvent::Type type, std::function<void()> handler)
     : QObject(widget)
+    , m_type(type)
     , m_handler(std::move(handler))
 {
     widget->installEventFilter(this);
@@ -12,14 +13,18 @@ LeftPressWatcher::LeftPressWatcher(QWidget *widget, std::function<void()> handle
 
 void LeftPressWatcher::watch(QWidget *widget, std::function<void()> handler)
 {
-    new LeftPressWatcher(widget, std::move(handler));
+    new LeftPressWatcher(widget, QEvent::MouseButtonPress, std::move(handler));
+}
+
+void LeftPressWatcher::watchRelease(QWidget *widget, std::function<void()> handler)
+{
+    new LeftPressWatcher(widget, QEvent::MouseButtonRelease, std::move(handler));
 }
 
 bool LeftPressWatcher::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::MouseButtonPress
-        || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+    if (event->type() != m_type || static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return QObject::eventFilter(watched, event);
     m_handler();
-    return true;
+    return m_type == QEvent::MouseButtonPress;
 }

@@ -5,7 +5,9 @@
 #include "rawreplyserver.h"
 #include "support/loopbackserver.h"
 
+#include <QEventLoop>
 #include <QObject>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -393,6 +395,42 @@ TEST_F(HttpRequestComponentTest, ReportsEachReadyStateChangeToItsSink)
     EXPECT_EQ(request.onReadyStateChange(), nullptr);
     get(request, "/hello");
     EXPECT_EQ(request.status(), 200);
+}
+
+TEST_F(HttpRequestComponentTest, AsynchronousExchangeEndsFromTheLoop)
+{
+    HttpRequestComponent request;
+    std::vector<int> states;
+    QEventLoop loop;
+    QObject::connect(&request, &HttpRequestComponent::readyStateChanged, &loop, [&](int state) {
+        states.push_back(state);
+        if (state == 4)
+            loop.quit();
+    });
+    const auto waitForTheEnd = [&] {
+        QTimer::singleShot(5s, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+
+    // send() returns before the exchange has even begun; a new open drops that exchange.
+    request.open(QStringLiteral("GET"), url("/gbk"), true);
+    request.send();
+    EXPECT_EQ(request.readyState(), 2);
+    request.open(QStringLiteral("GET"), url("/hello"), true);
+    request.send();
+    waitForTheEnd();
+    EXPECT_EQ(states, (std::vector<int>{1, 2, 1, 2, 3, 4}));
+    EXPECT_EQ(request.status(), 200);
+    EXPECT_EQ(request.responseText(), "Hello");
+
+    // Nothing to send still ends, from the loop, so a caller waiting for readyState 4 hears of it.
+    states.clear();
+    request.open(QStringLiteral("GET"), QStringLiteral("file:///etc/passwd"), true);
+    request.send();
+    EXPECT_EQ(states, std::vector<int>{0});
+    waitForTheEnd();
+    EXPECT_EQ(states, (std::vector<int>{0, 4}));
+    EXPECT_EQ(request.status(), 0);
 }
 
 TEST(BodyTextTest, DecodesByTheCharsetOfTheContentType)
