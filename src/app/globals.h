@@ -36,6 +36,7 @@ struct Globals {
     void clearTexts();
 };
 
-// Indexes into songInfo of the two entries that are read.
+// Indexes into songInfo of the entries that are read (the album title by the media controls only).
+inline constexpr int songInfoAlbumTitle = 1;
 inline constexpr int songInfoArtist = 3;
 inline constexpr int songInfoTitle = 5;

@@ -1,11 +1,13 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
+#include "app/mediacontrols.h"
 #include "app/singleinstance.h"
 #include "app/terminationsignals.h"
 #include "platform/toolkit/endofprogram.h"
 #include "platform/toolkit/programdirectory.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 
@@ -38,6 +40,8 @@ int main(int argc, char **argv)
     TerminationSignals terminationSignals([&quorin] { quorin.requestClose(); });
     MainWindow &window = quorin.openMainWindow();
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &MainWindow::bringToFront);
+    // After the first frame: the desktop's media controls can wait a moment, the window cannot.
+    QTimer::singleShot(0, &window, [&window] { attachMediaControls(window); });
     QApplication::exec();
     runEndOfProgramRoutine();
     return 0;

@@ -3,7 +3,6 @@
 #include "app/globals.h"
 #include "app/mainwindowlayout.h"
 #include "app/session.h"
-#include "platform/toolkit/widgets/desktopservices.h"
 #include "platform/toolkit/widgets/picturebox.h"
 #include "platform/toolkit/widgets/reportlist.h"
 #include "radio/servicerequests.h"
@@ -16,8 +15,6 @@
 #include <array>
 
 namespace {
-
-constexpr int playbackTickMs = 500;
 
 // The columns of a favourites row.
 enum Column { Title, Artist, Url, Picture, Sid, Ssid, Kbps, Album, ColumnCount };
@@ -70,10 +67,7 @@ void playFavourite(Session &session)
                 finish();
                 return;
             }
-            fetchLyrics(session.globals, controls.window, [&session, finish] {
-                DesktopServices::setTimerPeriod(session.controls.playbackTimer, playbackTickMs);
-                finish();
-            });
+            fetchLyricsAndTick(session, finish);
         });
     });
 }

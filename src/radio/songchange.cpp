@@ -65,10 +65,8 @@ void changeSong(Session &session, const PlaylistSong &song, std::function<void()
     showCover(session, song.picture);
     startSong(session, song.url);
     c.playingAnimation->playAnimation(true);
-    fetchLyrics(g, c.window, [&session, done] {
-        MainControls &controls = session.controls;
-        DesktopServices::setTimerPeriod(controls.playbackTimer, playbackTickMs);
-        showSongButtons(controls, session.globals.playlistAlbum);
+    fetchLyricsAndTick(session, [&session, done] {
+        showSongButtons(session.controls, session.globals.playlistAlbum);
         done();
     });
 }
@@ -86,7 +84,8 @@ void wireSongHandlers(Session &session)
     MainControls &c = session.controls;
     QObject::connect(c.channelList, &QComboBox::activated, c.window,
                      [&session](int index) { chooseChannel(session, index); });
-    QObject::connect(c.similarButton, &QToolButton::clicked, c.window, [&session] { playSimilarSongs(session); });
+    QObject::connect(c.similarButton, &QToolButton::clicked, c.window,
+                     [&session] { playSimilarSongs(session); });
     session.flow.setRetryRoutine([&session] {
         session.flow.startIfFree([&session](auto finish) { fetchPlaylistAndPlay(session, finish); });
     });
@@ -108,8 +107,8 @@ void chooseChannel(Session &session, int index)
         Globals &g = session.globals;
         g.channelId = channelTable()[index].id;
         fetchChannelInfo(g, session.controls.window, [&session, index, finish] {
-            session.controls.channelLabel->setText(
-                index == 0 ? QStringLiteral("豆瓣精选 MHz") : text(session.globals.channelName + " MHz"));
+            session.controls.channelLabel->setText(index == 0 ? QStringLiteral("豆瓣精选 MHz")
+                                                              : text(session.globals.channelName + " MHz"));
             fetchPlaylistAndPlay(session, finish);
         });
     });
@@ -165,11 +164,21 @@ void startSong(Session &session, const QByteArray &url)
     session.flow.songStarted();
 }
 
+void fetchLyricsAndTick(Session &session, std::function<void()> then)
+{
+    fetchLyrics(session.globals, session.controls.window, [&session, then] {
+        session.flow.lyricsArrived();
+        DesktopServices::setTimerPeriod(session.controls.playbackTimer, playbackTickMs);
+        then();
+    });
+}
+
 void showCover(Session &session, const QByteArray &pictureUrl)
 {
     PictureBox *cover = session.controls.cover;
     cover->setPictureBytes({});
-    session.flow.coverReader().read(pictureUrl, [cover](const QByteArray &bytes) { cover->setPictureBytes(bytes); });
+    session.flow.coverReader().read(pictureUrl,
+                                    [cover](const QByteArray &bytes) { cover->setPictureBytes(bytes); });
 }
 
 void openAlbumPage(Session &session)
@@ -182,18 +191,19 @@ void openAlbumPage(Session &session)
 void playSimilarSongs(Session &session)
 {
     session.flow.startWhenFree([&session](auto finish) {
-        fetchAlbumChannelId(session.globals.songAlbum, session.flow.albumReader(), [&session, finish](const QByteArray &id) {
-            afterPause(session, [&session, id, finish] {
-                Globals &g = session.globals;
-                g.channelId = id;
-                fetchChannelInfo(g, session.controls.window, [&session, finish] {
-                    afterPause(session, [&session, finish] {
-                        session.controls.channelLabel->setText(text(session.globals.songArtist + " MHz"));
-                        fetchPlaylistAndPlay(session, finish);
+        fetchAlbumChannelId(
+            session.globals.songAlbum, session.flow.albumReader(), [&session, finish](const QByteArray &id) {
+                afterPause(session, [&session, id, finish] {
+                    Globals &g = session.globals;
+                    g.channelId = id;
+                    fetchChannelInfo(g, session.controls.window, [&session, finish] {
+                        afterPause(session, [&session, finish] {
+                            session.controls.channelLabel->setText(text(session.globals.songArtist + " MHz"));
+                            fetchPlaylistAndPlay(session, finish);
+                        });
                     });
                 });
             });
-        });
     });
 }
 void copySongInfo(Session &session)

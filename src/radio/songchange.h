@@ -31,6 +31,8 @@ void showSongTexts(Session &session, const QByteArray &title, const QByteArray &
 // The cover's hand pointer and the similar-songs button, shown for a song whose album path is an album
 // page (it holds "subject"); true then.
 bool showAlbumLinks(MainControls &c, const QByteArray &album);
+// Steps of a running chain: asks for the lyrics of the current song, then starts the playback tick.
+void fetchLyricsAndTick(Session &session, std::function<void()> then);
 // The cover: cleared, then read without waiting (connect 5 s, total 10 s); the picture appears when it
 // arrives. A newer read replaces this one, so a late picture never lands on the wrong song.
 void showCover(Session &session, const QByteArray &pictureUrl);

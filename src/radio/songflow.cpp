@@ -49,6 +49,12 @@ std::chrono::seconds SongFlow::scheduleRetry()
     return wait;
 }
 
+void SongFlow::songStarted()
+{
+    m_songHasPlayed = false;
+    emit songChanged();
+}
+
 void SongFlow::songPlaying()
 {
     m_songHasPlayed = true;

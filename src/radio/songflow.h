@@ -39,13 +39,20 @@ public:
     bool isRetryPending() const { return m_retryTimer.isActive(); }
 
     // A new song was given to the player: it has not played yet.
-    void songStarted() { m_songHasPlayed = false; }
+    void songStarted();
+    // The lyrics of the current song are in (or known to be missing).
+    void lyricsArrived() { emit lyricsChanged(); }
     // The player reports the current song playing: failures in a row start again from the first wait.
     void songPlaying();
     bool songHasPlayed() const { return m_songHasPlayed; }
 
     UrlReader &coverReader() { return m_coverReader; }
     UrlReader &albumReader() { return m_albumReader; }
+
+signals:
+    // The song globals hold a new song; its lyrics follow with lyricsChanged().
+    void songChanged();
+    void lyricsChanged();
 
 private:
     void run(Chain chain);

@@ -25,9 +25,11 @@ public:
     // A new song; its lyrics may follow later with setLyrics().
     void setTrack(const MprisTrack &track);
     void setLyrics(const QByteArray &lyrics);
+public slots:
     // The player's state or the volume may have changed: announces what did.
     void refresh();
 
+public:
     // What the adaptors serve.
     const MprisHost &host() const { return m_host; }
     QVariantMap metadata() const;
