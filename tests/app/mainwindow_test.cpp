@@ -67,18 +67,75 @@ TEST_F(MainWindowTest, DesktopLyricsWindowExistsHiddenWithTheWelcome)
     EXPECT_EQ(m_window.session().lyricsWindow.text(), "欢迎进入Quorin");
 }
 
-TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem)
+// One row of the window's control table: where a control sits and how it starts.
+struct ControlRow {
+    const char *name;
+    const char *parent;
+    QRect place;
+    bool hidden;
+    bool hand;
+    int fontPx; // 0: the table gives none
+};
+
+const ControlRow controlTable[] = {
+    {"音乐播放外形框", "窗口", {-16, -1, 649, 217}, false, false, 0},
+    {"标签1", "音乐播放外形框", {34, 41, 263, 46}, false, false, 21},
+    {"标签2", "音乐播放外形框", {34, 86, 263, 24}, false, false, 14},
+    {"标签3", "音乐播放外形框", {36, 119, 80, 20}, false, false, 12},
+    {"标签4", "音乐播放外形框", {180, 120, 56, 20}, false, false, 12},
+    {"标签5", "音乐播放外形框", {55, 15, 225, 24}, false, true, 14},
+    {"提示", "音乐播放外形框", {36, 188, 144, 20}, false, false, 12},
+    {"组合框1", "音乐播放外形框", {56, 18, 99, 20}, true, false, 0},
+    {"图片框1", "音乐播放外形框", {306, 16, 120, 120}, false, false, 0},
+    {"图片框2", "音乐播放外形框", {32, 17, 20, 20}, false, false, 0},
+    {"进度条_灰", "音乐播放外形框", {36, 142, 390, 3}, false, false, 0},
+    {"进度条_绿", "音乐播放外形框", {36, 142, 0, 3}, false, false, 0},
+    {"滑块条1", "音乐播放外形框", {136, 120, 129, 19}, true, false, 0},
+    {"音量", "音乐播放外形框", {111, 118, 20, 20}, false, true, 0},
+    {"歌词显示", "音乐播放外形框", {245, 120, 20, 19}, false, true, 0},
+    {"暂停按钮", "音乐播放外形框", {326, 157, 30, 30}, false, true, 0},
+    {"下一曲", "音乐播放外形框", {379, 157, 30, 30}, false, true, 0},
+    {"相似歌曲", "音乐播放外形框", {272, 157, 30, 30}, true, true, 0},
+    {"收藏歌曲", "音乐播放外形框", {39, 156, 30, 30}, true, true, 0},
+    {"红心歌曲", "音乐播放外形框", {39, 156, 30, 30}, true, true, 0},
+    {"收藏按钮", "音乐播放外形框", {430, 81, 12, 40}, false, false, 0},
+    {"继续播放", "窗口", {310, 156, 30, 30}, true, true, 0},
+    {"设置", "窗口", {257, 118, 20, 20}, false, true, 0},
+    {"外形框1", "窗口", {430, -3, 248, 216}, true, false, 0},
+    {"设置分组框1", "外形框1", {8, 11, 234, 197}, false, false, 0},
+    {"设置2", "外形框1", {165, 160, 69, 35}, false, false, 0},
+    {"外形框2", "窗口", {427, -4, 228, 216}, false, false, 0},
+    {"设置分组框2", "外形框2", {11, 8, 208, 197}, false, false, 0},
+    {"收藏歌曲列表", "设置分组框2", {4, 17, 199, 170}, false, false, 12},
+};
+
+TEST_F(MainWindowTest, EveryControlSitsWhereTheLayoutTablePutsIt)
 {
-    EXPECT_EQ(c.playerPanel->geometry(), QRect(-16, -1, 649, 217));
-    EXPECT_EQ(c.titleLabel->geometry(), QRect(34, 41, 263, 46));
-    EXPECT_EQ(c.titleLabel->mapTo(&m_window, QPoint(0, 0)), QPoint(18, 40));
-    EXPECT_EQ(c.resumeButton->parentWidget(), &m_window);
-    EXPECT_EQ(c.resumeButton->geometry(), QRect(310, 156, 30, 30));
-    EXPECT_EQ(c.pauseButton->mapTo(&m_window, QPoint(0, 0)), QPoint(310, 156));
-    EXPECT_EQ(c.settingsPanel->geometry(), QRect(430, -3, 248, 216));
-    EXPECT_TRUE(c.settingsPanel->isHidden());
+    EXPECT_EQ(m_window.objectName(), "窗口");
+    EXPECT_EQ(m_window.geometry(), QRect(50, 50, 432, 240));
+    for (const ControlRow &row : controlTable) {
+        SCOPED_TRACE(row.name);
+        const QWidget *control = m_window.findChild<QWidget *>(QString::fromUtf8(row.name));
+        ASSERT_NE(control, nullptr);
+        ASSERT_NE(control->parentWidget(), nullptr);
+        EXPECT_EQ(control->parentWidget()->objectName(), QString::fromUtf8(row.parent));
+        EXPECT_EQ(control->geometry(), row.place);
+        EXPECT_EQ(control->isHidden(), row.hidden);
+        EXPECT_EQ(control->cursor().shape(), row.hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        if (row.fontPx) {
+            EXPECT_EQ(control->font().pixelSize(), row.fontPx);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ControlsStartWithTheirContents)
+{
+    EXPECT_EQ(c.pauseButton->mapTo(&m_window, QPoint(0, 0)), c.resumeButton->pos());
     EXPECT_EQ(c.volumeSlider->value(), 100);
-    EXPECT_EQ(m_window.findChild<QLabel *>("标签3")->text(), "00:00/00:00");
+    EXPECT_EQ(c.volumeSlider->minimum(), 1);
+    EXPECT_EQ(c.volumeSlider->maximum(), 100);
+    EXPECT_EQ(caption(c.timeLabel), "00:00/00:00");
+    EXPECT_EQ(c.settingsGroup->title(), "歌词设置");
 
     ASSERT_EQ(c.channelList->count(), channelCount);
     EXPECT_EQ(c.channelList->itemText(14), "民谣MHz");
