@@ -96,6 +96,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
     quitEventLoop();
 }
 
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange &&
+        (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)))
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
+        });
+}
+
 void MainWindow::willBeDestroyed()
 {
     runWillBeDestroyedSteps(m_session);

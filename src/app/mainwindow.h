@@ -28,6 +28,9 @@ public:
 protected:
     // The will-be-destroyed handler runs here, then the program's message loop ends.
     void closeEvent(QCloseEvent *event) override;
+    // The layout has one size: a window manager's full screen or maximize (some offer it to any window)
+    // is turned back at once.
+    void changeEvent(QEvent *event) override;
 
 private:
     void wireHandlers();

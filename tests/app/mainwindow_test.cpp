@@ -239,6 +239,12 @@ TEST_F(MainWindowTest, SizeIsFixedAndTheFavouritesToggleMovesItsLimits)
     const QWidget *lyrics = QWidget::find(m_window.session().lyricsWindow.handle());
     ASSERT_NE(lyrics, nullptr);
     EXPECT_EQ(lyrics->minimumSize(), lyrics->maximumSize());
+
+    for (const Qt::WindowState state : {Qt::WindowFullScreen, Qt::WindowMaximized}) {
+        m_window.setWindowState(state);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return m_window.windowState() == Qt::WindowNoState; }, 2000));
+        EXPECT_TRUE(fixedAt({432, 240}));
+    }
 }
 
 TEST_F(MainWindowTest, KeysRunTheirControlsHandlers)
