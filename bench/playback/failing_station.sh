@@ -25,15 +25,15 @@ export QT_QPA_PLATFORM=xcb
 count() {
   local log=$work/station-$RANDOM.log pid window
   start_demo_station "$build" "$log" --fault "$fault" --print-requests
-  export QUORIN_API_ROOT=http://$port QUORIN_ALBUM_SITE=http://$port
+  export QUORIN_API_ROOT=$station_root QUORIN_ALBUM_SITE=$station_root
   XDG_CONFIG_HOME=$(mktemp -d -p "$work") "$1" >/dev/null 2>&1 &
   pid=$!
-  until window=$(xdotool search --onlyvisible --name QuorinV1.4 2>/dev/null | head -1) && [[ -n $window ]]; do sleep 0.05; done
+  window=$(quorin_window)
   sleep 1
-  xdotool mousemove --window "$window" 378 171 click 1 # 下一曲
+  click "$window" 378 171 # 下一曲
   sleep "$seconds"
   kill "$pid"; wait "$pid" 2>/dev/null || true
-  kill "$station"; wait "$station" 2>/dev/null || true
+  stop_demo_station
   station=
   awk -v s="$seconds" '/^GET \/j\/v2\/playlist/ {p++} /^GET \/j\/v2\/lyric/ {l++} /^GET / && !/\/j\/v2\/(playlist|lyric)/ {o++}
     END {printf "%.1f %.1f %.1f", p * 60 / s, l * 60 / s, o * 60 / s}' "$log"

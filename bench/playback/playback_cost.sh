@@ -38,33 +38,17 @@ station=
 trap 'kill $xvfb $station 2>/dev/null; rm -rf "$work"' EXIT
 start_xvfb
 start_demo_station "$build" "$work/station.log" --audio-file "$song"
-url=http://$port/audio/1001.wav
+url=$station_root/audio/1001.wav
 export QT_QPA_PLATFORM=xcb
-export QUORIN_API_ROOT=http://$port QUORIN_ALBUM_SITE=http://$port
+export QUORIN_API_ROOT=$station_root QUORIN_ALBUM_SITE=$station_root
 
-ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-
-# measure PID: over $seconds, prints "cpu_ms xserver_cpu_ms rss_kib peak_rss_kib"
-measure() {
-  local pid=$1 p0 p1 x0 x1 rss peak
-  p0=$(cpu_ticks "$pid"); x0=$(cpu_ticks $xvfb)
-  sleep "$seconds"
-  p1=$(cpu_ticks "$pid"); x1=$(cpu_ticks $xvfb)
-  rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
-  peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-  echo "$(( (p1 - p0) * 1000 / ticks )) $(( (x1 - x0) * 1000 / ticks )) $rss $peak"
-}
-
-# Clicks a control of Quorin's window at window coordinates X Y.
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
 run_quorin() {
   local binary=$1 config pid window
   config=$(mktemp -d -p "$work")
   XDG_CONFIG_HOME=$config "$binary" >/dev/null 2>&1 &
   pid=$!
-  until window=$(xdotool search --onlyvisible --name QuorinV1.4 2>/dev/null | head -1) && [[ -n $window ]]; do sleep 0.05; done
+  window=$(quorin_window)
   sleep 1
   click "$window" 378 171 # 下一曲: the first song starts
   if ((show_lyrics)); then sleep 1; click "$window" 239 129; fi # 歌词显示
@@ -90,7 +74,6 @@ for ((i = 0; i < rounds; i++)); do
   echo "round $((i + 1)): quorin ${q[-1]} | mpv ${m[-1]}${baseline:+ | baseline ${b[-1]:-}}" >&2
 done
 
-median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 column() { local -n runs=$1; printf '%s\n' "${runs[@]}" | awk -v c="$2" '{print $c}' | median; }
 report() {
   local label=$1 qv mv bv

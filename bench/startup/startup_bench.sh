@@ -20,7 +20,7 @@ trap 'kill $xvfb $station 2>/dev/null; rm -rf "$config" "$station_log"' EXIT
 start_xvfb
 start_demo_station "$build" "$station_log"
 export XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=xcb
-export QUORIN_API_ROOT=http://$port QUORIN_ALBUM_SITE=http://$port
+export QUORIN_API_ROOT=$station_root QUORIN_ALBUM_SITE=$station_root
 
 ticks=$(getconf CLK_TCK)
 # run NAME BINARY TITLE: prints "startup_ms cpu_ms peak_rss_kib"
@@ -35,16 +35,15 @@ run() {
     sleep 0.005
   done
   end=$(date +%s%N)
-  read -r cpu0 < <(awk '{print $14 + $15}' "/proc/$pid/stat")
+  cpu0=$(cpu_ticks "$pid")
   sleep "$idle"
-  read -r cpu1 < <(awk '{print $14 + $15}' "/proc/$pid/stat")
+  cpu1=$(cpu_ticks "$pid")
   local rss
   rss=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
   kill "$pid"; wait "$pid" 2>/dev/null || true
   echo "$(( (end - start) / 1000000 )) $(( (cpu1 - cpu0) * 1000 / ticks )) $rss"
 }
 
-median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
 q=(); m=()
 for ((i = 0; i < runs; i++)); do
